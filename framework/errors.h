@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+namespace framework {
+
+// The base of every exception the framework raises. What() holds the message;
+// ClassName() is the runtime class name shown by the unhandled-exception report.
+class RuntimeException : public std::exception {
+ public:
+  explicit RuntimeException(std::string message, int32_t errorNumber = 0)
+      : message_(std::move(message)), errorNumber_(errorNumber) {}
+
+  const char* what() const noexcept override { return message_.c_str(); }
+  const std::string& Message() const { return message_; }
+  int32_t ErrorNumber() const { return errorNumber_; }
+  virtual const char* ClassName() const { return "RuntimeException"; }
+
+ private:
+  std::string message_;
+  int32_t errorNumber_;
+};
+
+// Raised when a reference that is none is used.
+class NilObjectException : public RuntimeException {
+ public:
+  using RuntimeException::RuntimeException;
+  const char* ClassName() const override { return "NilObjectException"; }
+};
+
+// Raised when a file cannot be created, written or replaced. ErrorNumber() is
+// the system's error code (errno); the message names the file and the reason.
+class IOException : public RuntimeException {
+ public:
+  using RuntimeException::RuntimeException;
+  const char* ClassName() const override { return "IOException"; }
+};
+
+// An IOException for `path` whose reason is the system error `errorNumber`.
+IOException MakeIOException(const std::string& action, const std::string& path, int errorNumber);
+
+}  // namespace framework

@@ -1,0 +1,58 @@
+#include "framework/text_input_stream.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "framework/encoding.h"
+
+namespace framework {
+
+std::unique_ptr<TextInputStream> TextInputStream::Open(const std::string& path, int& errorNumber) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    errorNumber = errno;
+    return nullptr;
+  }
+  struct stat info;
+  std::string bytes;
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) bytes.reserve(info.st_size);
+  char buffer[1 << 16];
+  for (;;) {
+    ssize_t count = ::read(fd, buffer, sizeof buffer);
+    if (count == 0) break;
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      errorNumber = errno;
+      ::close(fd);
+      return nullptr;
+    }
+    bytes.append(buffer, count);
+  }
+  ::close(fd);
+  errorNumber = 0;
+  return std::make_unique<TextInputStream>(DecodeText(std::move(bytes)));
+}
+
+String TextInputStream::ReadLine() {
+  if (position_ >= text_.size()) return {};
+  // Lines end at CR too: spreadsheets on the Mac end lines with CR.
+  size_t end = text_.find_first_of("\r\n", position_);
+  if (end == std::string::npos) end = text_.size();
+  String line = text_.substr(position_, end - position_);
+  position_ = end;
+  if (position_ < text_.size()) {
+    position_ += (text_[position_] == '\r' && position_ + 1 < text_.size() && text_[position_ + 1] == '\n') ? 2 : 1;
+  }
+  return line;
+}
+
+void TextInputStream::Close() {
+  std::string().swap(text_);
+  position_ = 0;
+}
+
+}  // namespace framework

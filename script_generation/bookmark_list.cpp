@@ -1,0 +1,31 @@
+#include "script_generation/bookmark_list.h"
+
+#include "framework/background_task.h"
+#include "framework/text.h"
+
+using framework::InStr;
+using framework::NthField;
+
+void BookmarkColumns::StoreLine(std::string_view line) {
+  static const framework::String tab = framework::Chr(9);
+  // Walking the line once gives the same fields as NthField for k = 1 to 7.
+  std::string_view rest = line;
+  bool more = true;
+  for (int k = 0; k < kBookmarkFieldCount; ++k) {
+    std::string_view field = more ? NthField(rest, tab, 1) : std::string_view();
+    columns_[k].Append(field);
+    if (more && field.size() < rest.size()) {
+      rest.remove_prefix(field.size() + tab.size());
+    } else {
+      more = false;
+    }
+  }
+}
+
+void ReadBookmarkList(framework::TextInputStream& stream, BookmarkColumns& rows) {
+  do {
+    framework::String line = stream.ReadLine();
+    if (InStr(1, line, kHeaderMarker) < 1) rows.StoreLine(line);
+    framework::RuntimeBackgroundTask();
+  } while (!stream.EndOfFile());
+}

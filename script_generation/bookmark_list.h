@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "framework/text_input_stream.h"
+#include "script_generation/text_column.h"
+
+// The fields of one line of the bookmark list, in column order.
+enum BookmarkField {
+  level1Title,
+  level2Title,
+  level3Title,
+  level4Title,
+  pageText,
+  openFlag,
+  styleText,
+  kBookmarkFieldCount
+};
+
+// A line that holds this text anywhere is a column-title line and is skipped.
+inline constexpr std::string_view kHeaderMarker = "しおりLEVEL1";
+
+// The stored rows of a list as seven parallel columns: row i (its rowIndex) is
+// element i of every column.
+class BookmarkColumns {
+ public:
+  const TextColumn& operator[](BookmarkField field) const { return columns_[field]; }
+  // The last rowIndex, -1 when there is no row.
+  int32_t UpperBound() const { return columns_[level1Title].UpperBound(); }
+  // Divides `line` at TAB and appends fields 1 to 7, a missing field as the
+  // empty text; whatever follows the seventh TAB is ignored.
+  void StoreLine(std::string_view line);
+
+ private:
+  std::array<TextColumn, kBookmarkFieldCount> columns_;
+};
+
+// Reads `stream` to its end into `rows`, skipping every column-title line.
+// The first line is always read, so an empty file gives one empty row.
+void ReadBookmarkList(framework::TextInputStream& stream, BookmarkColumns& rows);

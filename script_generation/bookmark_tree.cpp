@@ -1,0 +1,74 @@
+#include "script_generation/bookmark_tree.h"
+
+#include <array>
+
+#include "framework/background_task.h"
+#include "script_generation/bookmark_script.h"
+
+using framework::RuntimeCvtReal64ToSInt32;
+using framework::Str;
+using framework::Val;
+
+namespace {
+
+constexpr int kLevels = 4;
+
+// The open value of a row: empty (no statement), "false" for exactly "0",
+// "true" for any other text.
+std::string_view OpenValue(std::string_view flag) {
+  if (flag.empty()) return {};
+  return flag == "0" ? "false" : "true";
+}
+
+// The level (1 to 4) from the leftmost non-empty title, 0 for none.
+int LevelOf(const BookmarkColumns& rows, int32_t rowIndex) {
+  for (int level = 1; level <= kLevels; ++level) {
+    if (!rows[static_cast<BookmarkField>(level1Title + level - 1)].Get(rowIndex).empty()) {
+      return level;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+BookmarkScript BuildBookmarkScript(const BookmarkColumns& rows, int32_t pageOffset) {
+  const int32_t lastRowIndex = rows.UpperBound();
+  BookmarkScript script;
+  // About 90 bytes of statement around each title.
+  size_t titleBytes = 0;
+  for (int level = 0; level < kLevels; ++level) {
+    titleBytes += rows[static_cast<BookmarkField>(level1Title + level)].TextBytes();
+  }
+  script.scriptText.reserve(titleBytes + 96 * static_cast<size_t>(lastRowIndex + 1) + 32);
+  AppendRemoveStatement(script.scriptText);
+
+  // childIndex[k - 1] counts the level-k bookmarks since it was last reset, less one.
+  std::array<int32_t, kLevels> childIndex = {-1, -1, -1, -1};
+  for (int32_t rowIndex = 0; rowIndex <= lastRowIndex; ++rowIndex) {
+    const double pageValue =
+        (Val(rows[pageText].Get(rowIndex)) - 1.0) + static_cast<double>(pageOffset);
+    const int level = LevelOf(rows, rowIndex);
+    if (level > 0) {
+      // Level 4 raises its counter first; it is not part of its parent's path.
+      if (level == kLevels) ++childIndex[kLevels - 1];
+      AppendCreateChildStatement(script.scriptText, BookmarkPath(childIndex.data(), level - 1),
+                                 rows[static_cast<BookmarkField>(level1Title + level - 1)].Get(rowIndex),
+                                 Str(pageValue), rowIndex);
+      if (level < kLevels) {
+        ++childIndex[level - 1];
+        childIndex[level] = -1;
+      }
+      const BookmarkPath ownPath(childIndex.data(), level);
+      const std::string_view open = OpenValue(rows[openFlag].Get(rowIndex));
+      if (!open.empty()) AppendOpenStatement(script.propertyText, ownPath, open);
+      const std::string_view style = rows[styleText].Get(rowIndex);
+      // The style is written as the number it reads as, never as raw code.
+      if (!style.empty()) {
+        AppendStyleStatement(script.propertyText, ownPath, RuntimeCvtReal64ToSInt32(Val(style)));
+      }
+    }
+    framework::RuntimeBackgroundTask();
+  }
+  return script;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+#include "script_generation/bookmark_tree.h"
+
+// The one output file. It is looked up as a bare name, so the generator and the
+// Acrobat button name the same file: the process's working directory.
+inline constexpr std::string_view kScriptFileName = "makebookmark.jsx";
+
+// Writes `script` to "makebookmark.jsx" as UTF-16, scriptText then
+// propertyText and nothing else, replacing the old file only once the new one
+// is complete. Raises framework::IOException when the file cannot be resolved,
+// created or written; the old file then stays as it was.
+void WriteScriptFile(const BookmarkScript& script);

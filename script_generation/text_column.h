@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An array of texts that only grows: the texts stand end to end in one buffer,
+// so a column of a million fields costs one allocation, not a million.
+class TextColumn {
+ public:
+  void Append(std::string_view text) {
+    text_.append(text);
+    ends_.push_back(text_.size());
+  }
+  // The element at `index` (0 to UpperBound); it views the column's buffer and
+  // lives until the column is next appended to or destroyed.
+  std::string_view Get(int32_t index) const {
+    size_t begin = index == 0 ? 0 : ends_[index - 1];
+    return std::string_view(text_).substr(begin, ends_[index] - begin);
+  }
+  // The last index, -1 when the column is empty.
+  int32_t UpperBound() const { return static_cast<int32_t>(ends_.size()) - 1; }
+  size_t TextBytes() const { return text_.size(); }
+
+ private:
+  std::string text_;
+  std::vector<size_t> ends_;
+};
