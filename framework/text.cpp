@@ -100,7 +100,16 @@ double Val(std::string_view text) {
   std::string number;
   size_t offset = 0;
   size_t length = 0;
-  while (offset < text.size() && (text[offset] == ' ' || text[offset] == '\t')) ++offset;
+  // The ideographic space (E3 80 80) is the full-width twin of the blank.
+  for (;;) {
+    if (offset < text.size() && (text[offset] == ' ' || text[offset] == '\t')) {
+      ++offset;
+    } else if (text.substr(offset, 3) == "\xE3\x80\x80") {
+      offset += 3;
+    } else {
+      break;
+    }
+  }
   auto peek = [&]() { return offset < text.size() ? AsciiTwinAt(text, offset, length) : '\0'; };
 
   bool negative = false;

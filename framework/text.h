@@ -21,9 +21,9 @@ int32_t InStr(int32_t start, std::string_view source, std::string_view find);
 // field is missing. The result views `source`: it lives as long as `source`.
 std::string_view NthField(std::string_view source, std::string_view separator, int32_t index);
 
-// Reads a number at the start of `text`: leading blanks and tabs, an optional
-// sign, digits, an optional fraction and exponent; stops at the first
-// character that does not fit. Full-width digits, signs and points count as
+// Reads a number at the start of `text`: leading blanks, tabs and ideographic
+// spaces, an optional sign, digits, an optional fraction and exponent; stops at
+// the first character that does not fit. Full-width digits, signs and points count as
 // their ASCII twins. No number gives 0; a magnitude beyond the Double range
 // gives the largest finite Double of that sign.
 double Val(std::string_view text);

@@ -1,1 +1,331 @@
+#include "script_generation/generation.h"
+
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "framework/errors.h"
+#include "support/fake_generation_window.h"
+#include "support/scoped_temp_dir.h"
+#include "support/utf16.h"
+
+namespace {
+
+using Messages = std::vector<std::string>;
+
+constexpr const char* kScript = "makebookmark.jsx";
+const std::string kHeader = "しおりLEVEL1\tしおりLEVEL2\tしおりLEVEL3\tしおりLEVEL4\tページ\t開く\tスタイル";
+
+// The script text of `lines`, each ended by a carriage return.
+std::string Script(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) {
+    text += line;
+    text += '\r';
+  }
+  return text;
+}
+
+// A list file's text from its lines, each ended by a line feed.
+std::string List(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) {
+    text += line;
+    text += '\n';
+  }
+  return text;
+}
+
+class GenerationTest : public ::testing::Test {
+ protected:
+  // Writes `listBytes` as the chosen list and runs one generation.
+  void Generate(std::string_view listBytes, std::string pageplus = "0") {
+    window_.list = framework::FolderItem(dir_.WriteFile("list.txt", listBytes));
+    window_.pageplus = std::move(pageplus);
+    fmakejsx(window_);
+  }
+  std::string Written() const { return dir_.ReadFile(kScript); }
+  bool ScriptExists() const { return std::filesystem::exists(dir_.Path() / kScript); }
+
+  ScopedTempDir dir_;
+  FakeGenerationWindow window_;
+};
+
+struct ScriptCase {
+  const char* name;
+  std::string list;
+  std::string pageplus;
+  std::string script;  // ASCII; the file must hold exactly its UTF-16LE form
+};
+
+class ScriptCaseTest : public GenerationTest, public ::testing::WithParamInterface<ScriptCase> {};
+
+TEST_P(ScriptCaseTest, WritesExactScript) {
+  Generate(GetParam().list, GetParam().pageplus);
+  EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中", "JSX作成完了"}));
+  EXPECT_EQ(Written(), AsciiAsUtf16(GetParam().script));
+}
+
+const ScriptCase kScriptCases[] = {
+    {"FourLevelsWithOpenAndStyle",
+     List({kHeader, "Chapter 1\t\t\t\t1\t1\t2", "\tSection 1.1\t\t\t2", "\tSection 1.2\t\t\t3\t0",
+           "\t\tItem 1.2.1\t\t3", "\t\t\tNote A\t4\t1\t1", "Chapter 2\t\t\t\t5"}),
+     "0",
+     Script({"bookmarkRoot.remove();",
+             "bookmarkRoot.createChild(\"Chapter 1\",\"this.pageNum=0\",0);",
+             "bookmarkRoot.children[0].createChild(\"Section 1.1\",\"this.pageNum=1\",1);",
+             "bookmarkRoot.children[0].createChild(\"Section 1.2\",\"this.pageNum=2\",2);",
+             "bookmarkRoot.children[0].children[1].createChild(\"Item 1.2.1\",\"this.pageNum=2\",3);",
+             "bookmarkRoot.children[0].children[1].children[0].createChild(\"Note A\",\"this.pageNum=3\",4);",
+             "bookmarkRoot.createChild(\"Chapter 2\",\"this.pageNum=4\",5);",
+             "bookmarkRoot.children[0].open = true", "bookmarkRoot.children[0].style = 2",
+             "bookmarkRoot.children[0].children[1].open = false",
+             "bookmarkRoot.children[0].children[1].children[0].children[0].open = true",
+             "bookmarkRoot.children[0].children[1].children[0].children[0].style = 1"})},
+    {"PageOffsetAndBlankRowTakingAnIndex",
+     List({"Chapter 1\t\t\t\t1\t1\t2", "\tSection 1.1\t\t\t2", "\tSection 1.2\t\t\t3\t0",
+           "\t\tItem 1.2.1\t\t3", "", "Chapter 2\t\t\t\t5", "\tSection 2.1\t\t\t6\tfalse"}),
+     "2",
+     Script({"bookmarkRoot.remove();",
+             "bookmarkRoot.createChild(\"Chapter 1\",\"this.pageNum=2\",0);",
+             "bookmarkRoot.children[0].createChild(\"Section 1.1\",\"this.pageNum=3\",1);",
+             "bookmarkRoot.children[0].createChild(\"Section 1.2\",\"this.pageNum=4\",2);",
+             "bookmarkRoot.children[0].children[1].createChild(\"Item 1.2.1\",\"this.pageNum=4\",3);",
+             "bookmarkRoot.createChild(\"Chapter 2\",\"this.pageNum=6\",5);",
+             "bookmarkRoot.children[1].createChild(\"Section 2.1\",\"this.pageNum=7\",6);",
+             "bookmarkRoot.children[0].open = true", "bookmarkRoot.children[0].style = 2",
+             "bookmarkRoot.children[0].children[1].open = false",
+             "bookmarkRoot.children[1].children[0].open = true"})},
+    {"MissingParentsAreMinusOne",
+     List({"\tOrphan\t\t\t1\t1", "Top\t\t\t\t2", "\t\tDeep\t\t3\t\t1", "", "\tSide\t\t\t5"}), "0",
+     Script({"bookmarkRoot.remove();",
+             "bookmarkRoot.children[-1].createChild(\"Orphan\",\"this.pageNum=0\",0);",
+             "bookmarkRoot.createChild(\"Top\",\"this.pageNum=1\",1);",
+             "bookmarkRoot.children[0].children[-1].createChild(\"Deep\",\"this.pageNum=2\",2);",
+             "bookmarkRoot.children[0].createChild(\"Side\",\"this.pageNum=4\",4);",
+             "bookmarkRoot.children[-1].children[0].open = true",
+             "bookmarkRoot.children[0].children[-1].children[0].style = 1"})},
+    {"SkippedLevelKeepsDeeperCounters",
+     List({"A\t\t\t\t1", "\tB\t\t\t1", "\t\tC\t\t1", "D\t\t\t\t1", "\t\tE\t\t1\t1"}), "0",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=0\",0);",
+             "bookmarkRoot.children[0].createChild(\"B\",\"this.pageNum=0\",1);",
+             "bookmarkRoot.children[0].children[0].createChild(\"C\",\"this.pageNum=0\",2);",
+             "bookmarkRoot.createChild(\"D\",\"this.pageNum=0\",3);",
+             "bookmarkRoot.children[1].children[-1].createChild(\"E\",\"this.pageNum=0\",4);",
+             "bookmarkRoot.children[1].children[-1].children[1].open = true"})},
+    {"EmptyFile", "", "0", Script({"bookmarkRoot.remove();"})},
+    {"HeaderOnlyWithoutLineEnd", kHeader, "0", Script({"bookmarkRoot.remove();"})},
+    {"RowsWithoutTitleIgnoreOpenAndStyle", List({"\t\t\t\t3\t1\t2", "", "\t\t\t\t\t\t"}), "0",
+     Script({"bookmarkRoot.remove();"})},
+    {"HeadersAnywhereAreSkippedAndTakeNoIndex",
+     List({"A\t\t\t\t1", kHeader, "Title with しおりLEVEL1 in it", "B\t\t\t\t2", "", "C\t\t\t\t3"}), "0",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=0\",0);",
+             "bookmarkRoot.createChild(\"B\",\"this.pageNum=1\",1);",
+             "bookmarkRoot.createChild(\"C\",\"this.pageNum=2\",3);"})},
+    {"FieldsAsTheyStand",
+     List({"Word", "  \t\t\t\t1", "A\tB\tC\tD\t1", "T\t\t\t\t1\t1\t2\t3\t4", "U\t\t\t\t1\t\t\t5"}), "0",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"Word\",\"this.pageNum=-1\",0);",
+             "bookmarkRoot.createChild(\"  \",\"this.pageNum=0\",1);",
+             "bookmarkRoot.createChild(\"A\",\"this.pageNum=0\",2);",
+             "bookmarkRoot.createChild(\"T\",\"this.pageNum=0\",3);",
+             "bookmarkRoot.createChild(\"U\",\"this.pageNum=0\",4);",
+             "bookmarkRoot.children[3].open = true", "bookmarkRoot.children[3].style = 2"})},
+    {"PageValuesAsJavaScriptNumbers",
+     List({"A\t\t\t\t2.5", "B\t\t\t\t0", "C\t\t\t\t", "D\t\t\t\tx", "E\t\t\t\t1e3", "F\t\t\t\t 7",
+           "G\t\t\t\t１２"}),
+     "0",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=1.5\",0);",
+             "bookmarkRoot.createChild(\"B\",\"this.pageNum=-1\",1);",
+             "bookmarkRoot.createChild(\"C\",\"this.pageNum=-1\",2);",
+             "bookmarkRoot.createChild(\"D\",\"this.pageNum=-1\",3);",
+             "bookmarkRoot.createChild(\"E\",\"this.pageNum=999\",4);",
+             "bookmarkRoot.createChild(\"F\",\"this.pageNum=6\",5);",
+             "bookmarkRoot.createChild(\"G\",\"this.pageNum=11\",6);"})},
+    {"NegativeOffset", List({"A\t\t\t\t5"}), "-3",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=1\",0);"})},
+    {"FractionalOffsetTowardZero", List({"A\t\t\t\t5"}), "2.9",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=6\",0);"})},
+    {"FullWidthOffset", List({"A\t\t\t\t5"}), "　＋２",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=6\",0);"})},
+    {"OffsetThatIsNoNumber", List({"A\t\t\t\t5"}), "abc",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=4\",0);"})},
+    {"OpenFlags", List({"A\t\t\t\t1\t1", "B\t\t\t\t1\t0", "C\t\t\t\t1\tfalse", "D\t\t\t\t1\t 0", "E\t\t\t\t1"}),
+     "0",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=0\",0);",
+             "bookmarkRoot.createChild(\"B\",\"this.pageNum=0\",1);",
+             "bookmarkRoot.createChild(\"C\",\"this.pageNum=0\",2);",
+             "bookmarkRoot.createChild(\"D\",\"this.pageNum=0\",3);",
+             "bookmarkRoot.createChild(\"E\",\"this.pageNum=0\",4);",
+             "bookmarkRoot.children[0].open = true", "bookmarkRoot.children[1].open = false",
+             "bookmarkRoot.children[2].open = true", "bookmarkRoot.children[3].open = true"})},
+    // A style is written as the number it reads as: text there would be code.
+    {"StylesAreNumbers",
+     List({"A\t\t\t\t1\t\t2", "B\t\t\t\t1\t\t 2", "C\t\t\t\t1\t\t2 ", "D\t\t\t\t1\t\t２", "E\t\t\t\t1\t\tbold",
+           "F\t\t\t\t1\t\t0", "G\t\t\t\t1\t\t1;app.alert(1)"}),
+     "0",
+     Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=0\",0);",
+             "bookmarkRoot.createChild(\"B\",\"this.pageNum=0\",1);",
+             "bookmarkRoot.createChild(\"C\",\"this.pageNum=0\",2);",
+             "bookmarkRoot.createChild(\"D\",\"this.pageNum=0\",3);",
+             "bookmarkRoot.createChild(\"E\",\"this.pageNum=0\",4);",
+             "bookmarkRoot.createChild(\"F\",\"this.pageNum=0\",5);",
+             "bookmarkRoot.createChild(\"G\",\"this.pageNum=0\",6);",
+             "bookmarkRoot.children[0].style = 2", "bookmarkRoot.children[1].style = 2",
+             "bookmarkRoot.children[2].style = 2", "bookmarkRoot.children[3].style = 2",
+             "bookmarkRoot.children[4].style = 0", "bookmarkRoot.children[5].style = 0",
+             "bookmarkRoot.children[6].style = 1"})},
+    // A title is a string literal whatever it holds; otherwise one quote
+    // breaks the whole script, or runs code of the list's choosing.
+    {"TitlesAreStringLiterals",
+     List({"He said \"yes\"\t\t\t\t1", "C:\\dir\\\t\t\t\t1", "a, b\t\t\t\t1",
+           "\");app.alert(1);(\"\t\t\t\t1", "bell\x07\x1f\t\t\t\t1"}),
+     "0",
+     Script({"bookmarkRoot.remove();",
+             "bookmarkRoot.createChild(\"He said \\\"yes\\\"\",\"this.pageNum=0\",0);",
+             "bookmarkRoot.createChild(\"C:\\\\dir\\\\\",\"this.pageNum=0\",1);",
+             "bookmarkRoot.createChild(\"a, b\",\"this.pageNum=0\",2);",
+             "bookmarkRoot.createChild(\"\\\");app.alert(1);(\\\"\",\"this.pageNum=0\",3);",
+             "bookmarkRoot.createChild(\"bell\\u0007\\u001F\",\"this.pageNum=0\",4);"})},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lists, ScriptCaseTest, ::testing::ValuesIn(kScriptCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A list of a Japanese title in each of the ways a user may save it; each gives
+// the same script. The UTF-16 bytes of the script are written out by hand.
+struct EncodingCase {
+  const char* name;
+  std::string list;
+};
+
+class ListEncodingTest : public GenerationTest, public ::testing::WithParamInterface<EncodingCase> {};
+
+TEST_P(ListEncodingTest, ReadsTheSameList) {
+  Generate(GetParam().list);
+  const std::string expected = AsciiAsUtf16("bookmarkRoot.remove();\rbookmarkRoot.createChild(\"") +
+                               std::string("\x2C\x7B\x31\x00\xE0\x7A", 6) +
+                               AsciiAsUtf16("\",\"this.pageNum=0\",0);\r").substr(2);
+  EXPECT_EQ(Written(), expected);
+}
+
+const EncodingCase kEncodingCases[] = {
+    {"Utf8", "しおりLEVEL1\n第1章\t\t\t\t1\n"},
+    {"Utf8WithMark", "\xEF\xBB\xBFしおりLEVEL1\n第1章\t\t\t\t1\n"},
+    {"Utf8CarriageReturns", "しおりLEVEL1\r第1章\t\t\t\t1\r"},
+    {"Utf8Crlf", "しおりLEVEL1\r\n第1章\t\t\t\t1\r\n"},
+    {"Utf16LittleEndianWithMark",
+     std::string("\xFF\xFE"
+                 "\x57\x30\x4A\x30\x8A\x30L\0E\0V\0E\0L\0001\0\r\0\n\0"
+                 "\x2C\x7B\x31\x00\xE0\x7A\t\0\t\0\t\0\t\0001\0\r\0\n\0",
+                 2 + 22 + 20)},
+    {"Utf16BigEndianWithMark",
+     std::string("\xFE\xFF"
+                 "\x30\x57\x30\x4A\x30\x8A\0L\0E\0V\0E\0L\0001\0\r"
+                 "\x7B\x2C\x00\x31\x7A\xE0\0\t\0\t\0\t\0\t\0001\0\r",
+                 2 + 20 + 18)},
+    {"ShiftJis", "\x82\xB5\x82\xA8\x82\xE8LEVEL1\r\n\x91\xE6\x31\x8F\xCD\t\t\t\t1\r\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Encodings, ListEncodingTest, ::testing::ValuesIn(kEncodingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GenerationTest, InvalidUtf8ThatIsNoShiftJisReadsAsReplacementCharacters) {
+  Generate("A\xFF\xFF\t\t\t\t1\n");
+  EXPECT_EQ(Written(), AsciiAsUtf16("bookmarkRoot.remove();\rbookmarkRoot.createChild(\"A") +
+                           std::string("\xFD\xFF\xFD\xFF", 4) +
+                           AsciiAsUtf16("\",\"this.pageNum=0\",0);\r").substr(2));
+}
+
+TEST_F(GenerationTest, NoListChosenWritesNothing) {
+  fmakejsx(window_);
+  EXPECT_EQ(window_.messages, (Messages{"ファイルを選択して下さい"}));
+  EXPECT_FALSE(ScriptExists());
+  EXPECT_EQ(window_.pageplusReads, 0);
+}
+
+TEST_F(GenerationTest, DeletedListWritesNothing) {
+  window_.list = framework::FolderItem(dir_.WriteFile("list.txt", "A\n"));
+  std::filesystem::remove(window_.list->AbsolutePath());
+  fmakejsx(window_);
+  EXPECT_EQ(window_.messages, (Messages{"ファイルがありません"}));
+  EXPECT_FALSE(ScriptExists());
+}
+
+// A list that exists but cannot be read must not give a script that only
+// removes every bookmark, nor a success message.
+TEST_F(GenerationTest, UnreadableListKeepsTheOldScript) {
+  Generate(List({"Old\t\t\t\t1"}));
+  const std::string old = Written();
+  std::filesystem::create_directory(dir_.Path() / "folder");
+  window_.list = framework::FolderItem((dir_.Path() / "folder").string());
+  window_.messages.clear();
+  fmakejsx(window_);
+  EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中", "ファイルを開けません"}));
+  EXPECT_EQ(Written(), old);
+}
+
+TEST_F(GenerationTest, PageOffsetIsReadOnceAfterTheGuards) {
+  Generate(List({"A\t\t\t\t1", "B\t\t\t\t2", "C\t\t\t\t3"}), "1");
+  EXPECT_EQ(window_.pageplusReads, 1);
+}
+
+TEST_F(GenerationTest, EachRunReadsTheListAnewAndReplacesTheScript) {
+  Generate(List({"First\t\t\t\t1\t1\t2", "Second\t\t\t\t2"}));
+  Generate(List({"X\t\t\t\t3"}));
+  EXPECT_EQ(Written(), AsciiAsUtf16(Script({"bookmarkRoot.remove();",
+                                            "bookmarkRoot.createChild(\"X\",\"this.pageNum=2\",0);"})));
+}
+
+TEST_F(GenerationTest, ScriptThatCannotBeReplacedRaisesAndIsNotReportedDone) {
+  std::filesystem::create_directory(dir_.Path() / kScript);
+  try {
+    Generate(List({"A\t\t\t\t1"}));
+    FAIL() << "no IOException";
+  } catch (const framework::IOException& error) {
+    EXPECT_EQ(error.ErrorNumber(), EISDIR);
+    EXPECT_NE(error.Message().find(kScript), std::string::npos) << error.Message();
+  }
+  EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中"}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 2)
+      << "the temporary file is left behind";
+}
+
+TEST_F(GenerationTest, FailedWriteLeavesTheOldScriptWhole) {
+  Generate(List({"Old\t\t\t\t1"}));
+  const std::string old = Written();
+  std::string longList;
+  for (int row = 0; row < 1000; ++row) longList += "Title\t\t\t\t1\n";
+  window_.messages.clear();
+
+  // The file size limit makes the write fail part way (EFBIG), as a full disk would.
+  rlimit saved;
+  getrlimit(RLIMIT_FSIZE, &saved);
+  auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = saved;
+  limit.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_THROW(Generate(longList), framework::IOException);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previousHandler);
+
+  EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中"}));
+  EXPECT_EQ(Written(), old);
+}
+
+TEST_F(GenerationTest, RemovedWorkingFolderRaises) {
+  window_.list = framework::FolderItem(dir_.WriteFile("list.txt", "A\n"));
+  std::filesystem::path gone = dir_.Path() / "gone";
+  std::filesystem::create_directory(gone);
+  std::filesystem::current_path(gone);
+  std::filesystem::remove(gone);
+  EXPECT_THROW(fmakejsx(window_), framework::IOException);
+  EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中"}));
+}
+
+}  // namespace
