@@ -64,6 +64,8 @@ struct ScriptCase {
   std::string script;  // ASCII; the file must hold exactly its UTF-16LE form
 };
 
+void PrintTo(const ScriptCase& c, std::ostream* out) { *out << c.name; }
+
 class ScriptCaseTest : public GenerationTest, public ::testing::WithParamInterface<ScriptCase> {};
 
 TEST_P(ScriptCaseTest, WritesExactScript) {
@@ -203,6 +205,8 @@ struct EncodingCase {
   const char* name;
   std::string list;
 };
+
+void PrintTo(const EncodingCase& c, std::ostream* out) { *out << c.name; }
 
 class ListEncodingTest : public GenerationTest, public ::testing::WithParamInterface<EncodingCase> {};
 

@@ -1,1 +1,57 @@
+#include "framework/text_input_stream.h"
+
 #include <gtest/gtest.h>
+
+#include <vector>
+
+#include "framework/folder_item.h"
+#include "support/scoped_temp_dir.h"
+
+namespace {
+
+// Every line the stream gives, read as a generation reads them: the first
+// line always, then until the end.
+std::vector<std::string> Lines(std::string text) {
+  framework::TextInputStream stream(std::move(text));
+  std::vector<std::string> lines;
+  do {
+    lines.push_back(stream.ReadLine());
+  } while (!stream.EndOfFile());
+  return lines;
+}
+
+using Lines_ = std::vector<std::string>;
+
+TEST(TextInputStreamTest, LinesEndAtLfCrOrCrlf) {
+  struct Case {
+    const char* text;
+    Lines_ lines;
+  } cases[] = {
+      {"", {""}},
+      {"a", {"a"}},
+      {"a\n", {"a"}},
+      {"a\nb", {"a", "b"}},
+      {"a\rb\r", {"a", "b"}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\n\nb", {"a", "", "b"}},
+      {"a\r\r\n", {"a", ""}},
+      {"a\n\r", {"a", ""}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Lines(c.text), c.lines) << '"' << c.text << '"';
+}
+
+TEST(TextInputStreamTest, ReadingPastTheEndGivesEmptyText) {
+  framework::TextInputStream stream("a");
+  EXPECT_EQ(stream.ReadLine(), "a");
+  EXPECT_TRUE(stream.EndOfFile());
+  EXPECT_EQ(stream.ReadLine(), "");
+}
+
+TEST(TextInputStreamTest, OpenGivesNoneForWhatCannotBeRead) {
+  ScopedTempDir dir;
+  EXPECT_EQ(framework::FolderItem("missing.txt").OpenAsTextFile(), nullptr);
+  EXPECT_EQ(framework::FolderItem(dir.Path().string()).OpenAsTextFile(), nullptr);
+  EXPECT_NE(framework::FolderItem(dir.WriteFile("a.txt", "x")).OpenAsTextFile(), nullptr);
+}
+
+}  // namespace
