@@ -119,7 +119,8 @@ void AppendUtf16(std::string& out, std::string_view utf8) {
       }
       continue;
     }
-    size_t length = Utf8SequenceLength(utf8, p - reinterpret_cast<const unsigned char*>(utf8.data()));
+    size_t length =
+        Utf8SequenceLength(utf8, p - reinterpret_cast<const unsigned char*>(utf8.data()));
     if (length == 2) {
       c = ((c & 0x1F) << 6) | (p[1] & 0x3F);
     } else if (length == 3) {
@@ -148,7 +149,8 @@ bool IsValidUtf8(std::string_view bytes) {
     // Skip ASCII eight bytes at a time where it can.
     while (offset + 8 <= bytes.size()) {
       uint64_t word = 0;
-      for (int i = 0; i < 8; ++i) word |= static_cast<uint64_t>(static_cast<unsigned char>(bytes[offset + i])) << (8 * i);
+      for (int i = 0; i < 8; ++i)
+        word |= static_cast<uint64_t>(static_cast<unsigned char>(bytes[offset + i])) << (8 * i);
       if (word & 0x8080808080808080ull) break;
       offset += 8;
     }

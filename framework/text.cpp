@@ -36,7 +36,8 @@ char AsciiTwinAt(std::string_view text, size_t offset, size_t& length) {
     length = 1;
     return static_cast<char>(first);
   }
-  if (first == 0xEF && offset + 2 < text.size() && static_cast<unsigned char>(text[offset + 1]) == 0xBC) {
+  if (first == 0xEF && offset + 2 < text.size() &&
+      static_cast<unsigned char>(text[offset + 1]) == 0xBC) {
     unsigned char last = text[offset + 2];
     length = 3;
     if (last >= 0x90 && last <= 0x99) return static_cast<char>('0' + (last - 0x90));
@@ -49,6 +50,31 @@ char AsciiTwinAt(std::string_view text, size_t offset, size_t& length) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The value of an ASCII `number` beyond the Double range: the largest Double
+// when its magnitude is too large, 0 when it is too small. The magnitude is
+// the position of its first significant digit, shifted by the exponent.
+double OutOfRange(std::string_view number) {
+  size_t e = number.find('e');
+  std::string_view mantissa = number.substr(0, e);
+  int exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view digits = number.substr(e + 1);
+    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+    if (error == std::errc::result_out_of_range) {
+      exponent = digits.front() == '-' ? std::numeric_limits<int>::min() / 2
+                                       : std::numeric_limits<int>::max() / 2;
+    }
+  }
+  size_t point = mantissa.find('.');
+  if (point == std::string_view::npos) point = mantissa.size();
+  size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return 0.0;
+  long long magnitude = first < point ? static_cast<long long>(point - first)
+                                      : -static_cast<long long>(first - point - 1);
+  return magnitude + exponent > 0 ? std::numeric_limits<double>::max() : 0.0;
+}
 
 }  // namespace
 
@@ -160,16 +186,7 @@ double Val(std::string_view text) {
 
   double value = 0.0;
   auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    // Too small underflows to zero; too large saturates.
-    double probe = 0.0;
-    std::string_view mantissa(number.data(), number.find('e') == std::string::npos
-                                                 ? number.size()
-                                                 : number.find('e'));
-    std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), probe);
-    bool exponentNegative = number.find("e-") != std::string::npos;
-    value = (probe == 0.0 || exponentNegative) ? 0.0 : std::numeric_limits<double>::max();
-  }
+  if (error == std::errc::result_out_of_range) value = OutOfRange(number);
   return negative ? -value : value;
 }
 

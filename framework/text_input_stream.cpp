@@ -45,7 +45,10 @@ String TextInputStream::ReadLine() {
   String line = text_.substr(position_, end - position_);
   position_ = end;
   if (position_ < text_.size()) {
-    position_ += (text_[position_] == '\r' && position_ + 1 < text_.size() && text_[position_ + 1] == '\n') ? 2 : 1;
+    position_ +=
+        (text_[position_] == '\r' && position_ + 1 < text_.size() && text_[position_ + 1] == '\n')
+            ? 2
+            : 1;
   }
   return line;
 }

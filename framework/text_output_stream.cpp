@@ -29,7 +29,8 @@ TextOutputStream::TextOutputStream(int fd, std::string path, std::string tempora
 std::unique_ptr<TextOutputStream> TextOutputStream::Create(const FolderItem& file) {
   const std::string& path = file.AbsolutePath();
   std::filesystem::path target(path);
-  std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string pattern =
+      (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
   int fd = mkostemp(pattern.data(), O_CLOEXEC);
   if (fd < 0) throw MakeIOException("Cannot create", path, errno);
   fchmod(fd, NewFileMode(path));

@@ -25,8 +25,7 @@ void AppendPath(framework::String& text, BookmarkPath path) {
 // (C0, DEL, and C1 as C2 80..9F), the quote, the backslash, and E2, which
 // starts U+2028 and U+2029, line ends in JavaScript.
 bool MayNeedEscape(unsigned char byte) {
-  return byte < 0x20 || byte == '"' || byte == '\\' || byte == 0x7F || byte == 0xC2 ||
-         byte == 0xE2;
+  return byte < 0x20 || byte == '"' || byte == '\\' || byte == 0x7F || byte == 0xC2 || byte == 0xE2;
 }
 
 unsigned char ByteAt(std::string_view text, size_t i) {
@@ -99,8 +98,12 @@ void AppendJavaScriptString(framework::String& text, std::string_view value) {
     if (escape) {
       text += escape;
     } else {
-      char unicode[] = {'\\', 'u', kHex[(code >> 12) & 0xF], kHex[(code >> 8) & 0xF],
-                        kHex[(code >> 4) & 0xF], kHex[code & 0xF]};
+      char unicode[] = {'\\',
+                        'u',
+                        kHex[(code >> 12) & 0xF],
+                        kHex[(code >> 8) & 0xF],
+                        kHex[(code >> 4) & 0xF],
+                        kHex[code & 0xF]};
       text.append(unicode, sizeof unicode);
     }
     i += length - 1;

@@ -52,9 +52,10 @@ BookmarkScript BuildBookmarkScript(const BookmarkColumns& rows, int32_t pageOffs
     if (level > 0) {
       // Level 4 raises its counter first; it is not part of its parent's path.
       if (level == kLevels) ++childIndex[kLevels - 1];
-      AppendCreateChildStatement(script.scriptText, BookmarkPath(childIndex.data(), level - 1),
-                                 rows[static_cast<BookmarkField>(level1Title + level - 1)].Get(rowIndex),
-                                 Str(pageValue), rowIndex);
+      AppendCreateChildStatement(
+          script.scriptText, BookmarkPath(childIndex.data(), level - 1),
+          rows[static_cast<BookmarkField>(level1Title + level - 1)].Get(rowIndex), Str(pageValue),
+          rowIndex);
       if (level < kLevels) {
         ++childIndex[level - 1];
         childIndex[level] = -1;

@@ -18,7 +18,9 @@ TEST(JavaScriptStringTest, EscapesWhatWouldEndOrBreakTheLiteral) {
       {"\x01\x1f\x7f", "\"\\u0001\\u001F\\u007F\""},
       {"\xC2\x85", "\"\\u0085\""},
       {"\xC2\xA0", "\"\xC2\xA0\""},
-      {"a\xE2\x80\xA8" "b\xE2\x80\xA9", "\"a\\u2028b\\u2029\""},
+      {"a\xE2\x80\xA8"
+       "b\xE2\x80\xA9",
+       "\"a\\u2028b\\u2029\""},
       {"\xE2\x80\x94", "\"\xE2\x80\x94\""},
   };
   for (const Case& c : cases) {

@@ -36,7 +36,9 @@ TEST(DecodeTextTest, DecidesTheEncodingFromTheBytes) {
       {"UTF-8 mark dropped", "\xEF\xBB\xBFしA", "しA"},
       {"UTF-16LE", Bytes({0xFF, 0xFE, 0x57, 0x30, 'A', 0}), "しA"},
       {"UTF-16BE", Bytes({0xFE, 0xFF, 0x30, 0x57, 0, 'A'}), "しA"},
-      {"UTF-16LE lone surrogate", Bytes({0xFF, 0xFE, 0x00, 0xD8, 'A', 0}), "\xEF\xBF\xBD" "A"},
+      {"UTF-16LE lone surrogate", Bytes({0xFF, 0xFE, 0x00, 0xD8, 'A', 0}),
+       "\xEF\xBF\xBD"
+       "A"},
       {"UTF-16LE odd last byte", Bytes({0xFF, 0xFE, 'A', 0, 'B'}), "A\xEF\xBF\xBD"},
       {"Shift_JIS", Bytes({0x82, 0xB5, 'A'}), "しA"},
       {"neither", Bytes({'A', 0xFF, 0x80}), "A\xEF\xBF\xBD\xEF\xBF\xBD"},

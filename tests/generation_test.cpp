@@ -20,7 +20,8 @@ namespace {
 using Messages = std::vector<std::string>;
 
 constexpr const char* kScript = "makebookmark.jsx";
-const std::string kHeader = "しおりLEVEL1\tしおりLEVEL2\tしおりLEVEL3\tしおりLEVEL4\tページ\t開く\tスタイル";
+const std::string kHeader =
+    "しおりLEVEL1\tしおりLEVEL2\tしおりLEVEL3\tしおりLEVEL4\tページ\t開く\tスタイル";
 
 // The script text of `lines`, each ended by a carriage return.
 std::string Script(std::initializer_list<std::string_view> lines) {
@@ -79,31 +80,32 @@ const ScriptCase kScriptCases[] = {
      List({kHeader, "Chapter 1\t\t\t\t1\t1\t2", "\tSection 1.1\t\t\t2", "\tSection 1.2\t\t\t3\t0",
            "\t\tItem 1.2.1\t\t3", "\t\t\tNote A\t4\t1\t1", "Chapter 2\t\t\t\t5"}),
      "0",
-     Script({"bookmarkRoot.remove();",
-             "bookmarkRoot.createChild(\"Chapter 1\",\"this.pageNum=0\",0);",
-             "bookmarkRoot.children[0].createChild(\"Section 1.1\",\"this.pageNum=1\",1);",
-             "bookmarkRoot.children[0].createChild(\"Section 1.2\",\"this.pageNum=2\",2);",
-             "bookmarkRoot.children[0].children[1].createChild(\"Item 1.2.1\",\"this.pageNum=2\",3);",
-             "bookmarkRoot.children[0].children[1].children[0].createChild(\"Note A\",\"this.pageNum=3\",4);",
-             "bookmarkRoot.createChild(\"Chapter 2\",\"this.pageNum=4\",5);",
-             "bookmarkRoot.children[0].open = true", "bookmarkRoot.children[0].style = 2",
-             "bookmarkRoot.children[0].children[1].open = false",
-             "bookmarkRoot.children[0].children[1].children[0].children[0].open = true",
-             "bookmarkRoot.children[0].children[1].children[0].children[0].style = 1"})},
+     Script(
+         {"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"Chapter 1\",\"this.pageNum=0\",0);",
+          "bookmarkRoot.children[0].createChild(\"Section 1.1\",\"this.pageNum=1\",1);",
+          "bookmarkRoot.children[0].createChild(\"Section 1.2\",\"this.pageNum=2\",2);",
+          "bookmarkRoot.children[0].children[1].createChild(\"Item 1.2.1\",\"this.pageNum=2\",3);",
+          "bookmarkRoot.children[0].children[1].children[0].createChild(\"Note "
+          "A\",\"this.pageNum=3\",4);",
+          "bookmarkRoot.createChild(\"Chapter 2\",\"this.pageNum=4\",5);",
+          "bookmarkRoot.children[0].open = true", "bookmarkRoot.children[0].style = 2",
+          "bookmarkRoot.children[0].children[1].open = false",
+          "bookmarkRoot.children[0].children[1].children[0].children[0].open = true",
+          "bookmarkRoot.children[0].children[1].children[0].children[0].style = 1"})},
     {"PageOffsetAndBlankRowTakingAnIndex",
      List({"Chapter 1\t\t\t\t1\t1\t2", "\tSection 1.1\t\t\t2", "\tSection 1.2\t\t\t3\t0",
            "\t\tItem 1.2.1\t\t3", "", "Chapter 2\t\t\t\t5", "\tSection 2.1\t\t\t6\tfalse"}),
      "2",
-     Script({"bookmarkRoot.remove();",
-             "bookmarkRoot.createChild(\"Chapter 1\",\"this.pageNum=2\",0);",
-             "bookmarkRoot.children[0].createChild(\"Section 1.1\",\"this.pageNum=3\",1);",
-             "bookmarkRoot.children[0].createChild(\"Section 1.2\",\"this.pageNum=4\",2);",
-             "bookmarkRoot.children[0].children[1].createChild(\"Item 1.2.1\",\"this.pageNum=4\",3);",
-             "bookmarkRoot.createChild(\"Chapter 2\",\"this.pageNum=6\",5);",
-             "bookmarkRoot.children[1].createChild(\"Section 2.1\",\"this.pageNum=7\",6);",
-             "bookmarkRoot.children[0].open = true", "bookmarkRoot.children[0].style = 2",
-             "bookmarkRoot.children[0].children[1].open = false",
-             "bookmarkRoot.children[1].children[0].open = true"})},
+     Script(
+         {"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"Chapter 1\",\"this.pageNum=2\",0);",
+          "bookmarkRoot.children[0].createChild(\"Section 1.1\",\"this.pageNum=3\",1);",
+          "bookmarkRoot.children[0].createChild(\"Section 1.2\",\"this.pageNum=4\",2);",
+          "bookmarkRoot.children[0].children[1].createChild(\"Item 1.2.1\",\"this.pageNum=4\",3);",
+          "bookmarkRoot.createChild(\"Chapter 2\",\"this.pageNum=6\",5);",
+          "bookmarkRoot.children[1].createChild(\"Section 2.1\",\"this.pageNum=7\",6);",
+          "bookmarkRoot.children[0].open = true", "bookmarkRoot.children[0].style = 2",
+          "bookmarkRoot.children[0].children[1].open = false",
+          "bookmarkRoot.children[1].children[0].open = true"})},
     {"MissingParentsAreMinusOne",
      List({"\tOrphan\t\t\t1\t1", "Top\t\t\t\t2", "\t\tDeep\t\t3\t\t1", "", "\tSide\t\t\t5"}), "0",
      Script({"bookmarkRoot.remove();",
@@ -126,12 +128,14 @@ const ScriptCase kScriptCases[] = {
     {"RowsWithoutTitleIgnoreOpenAndStyle", List({"\t\t\t\t3\t1\t2", "", "\t\t\t\t\t\t"}), "0",
      Script({"bookmarkRoot.remove();"})},
     {"HeadersAnywhereAreSkippedAndTakeNoIndex",
-     List({"A\t\t\t\t1", kHeader, "Title with しおりLEVEL1 in it", "B\t\t\t\t2", "", "C\t\t\t\t3"}), "0",
+     List({"A\t\t\t\t1", kHeader, "Title with しおりLEVEL1 in it", "B\t\t\t\t2", "", "C\t\t\t\t3"}),
+     "0",
      Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=0\",0);",
              "bookmarkRoot.createChild(\"B\",\"this.pageNum=1\",1);",
              "bookmarkRoot.createChild(\"C\",\"this.pageNum=2\",3);"})},
     {"FieldsAsTheyStand",
-     List({"Word", "  \t\t\t\t1", "A\tB\tC\tD\t1", "T\t\t\t\t1\t1\t2\t3\t4", "U\t\t\t\t1\t\t\t5"}), "0",
+     List({"Word", "  \t\t\t\t1", "A\tB\tC\tD\t1", "T\t\t\t\t1\t1\t2\t3\t4", "U\t\t\t\t1\t\t\t5"}),
+     "0",
      Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"Word\",\"this.pageNum=-1\",0);",
              "bookmarkRoot.createChild(\"  \",\"this.pageNum=0\",1);",
              "bookmarkRoot.createChild(\"A\",\"this.pageNum=0\",2);",
@@ -157,7 +161,8 @@ const ScriptCase kScriptCases[] = {
      Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=6\",0);"})},
     {"OffsetThatIsNoNumber", List({"A\t\t\t\t5"}), "abc",
      Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=4\",0);"})},
-    {"OpenFlags", List({"A\t\t\t\t1\t1", "B\t\t\t\t1\t0", "C\t\t\t\t1\tfalse", "D\t\t\t\t1\t 0", "E\t\t\t\t1"}),
+    {"OpenFlags",
+     List({"A\t\t\t\t1\t1", "B\t\t\t\t1\t0", "C\t\t\t\t1\tfalse", "D\t\t\t\t1\t 0", "E\t\t\t\t1"}),
      "0",
      Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=0\",0);",
              "bookmarkRoot.createChild(\"B\",\"this.pageNum=0\",1);",
@@ -168,8 +173,8 @@ const ScriptCase kScriptCases[] = {
              "bookmarkRoot.children[2].open = true", "bookmarkRoot.children[3].open = true"})},
     // A style is written as the number it reads as: text there would be code.
     {"StylesAreNumbers",
-     List({"A\t\t\t\t1\t\t2", "B\t\t\t\t1\t\t 2", "C\t\t\t\t1\t\t2 ", "D\t\t\t\t1\t\t２", "E\t\t\t\t1\t\tbold",
-           "F\t\t\t\t1\t\t0", "G\t\t\t\t1\t\t1;app.alert(1)"}),
+     List({"A\t\t\t\t1\t\t2", "B\t\t\t\t1\t\t 2", "C\t\t\t\t1\t\t2 ", "D\t\t\t\t1\t\t２",
+           "E\t\t\t\t1\t\tbold", "F\t\t\t\t1\t\t0", "G\t\t\t\t1\t\t1;app.alert(1)"}),
      "0",
      Script({"bookmarkRoot.remove();", "bookmarkRoot.createChild(\"A\",\"this.pageNum=0\",0);",
              "bookmarkRoot.createChild(\"B\",\"this.pageNum=0\",1);",
@@ -208,7 +213,8 @@ struct EncodingCase {
 
 void PrintTo(const EncodingCase& c, std::ostream* out) { *out << c.name; }
 
-class ListEncodingTest : public GenerationTest, public ::testing::WithParamInterface<EncodingCase> {};
+class ListEncodingTest : public GenerationTest,
+                         public ::testing::WithParamInterface<EncodingCase> {};
 
 TEST_P(ListEncodingTest, ReadsTheSameList) {
   Generate(GetParam().list);
@@ -228,11 +234,10 @@ const EncodingCase kEncodingCases[] = {
                  "\x57\x30\x4A\x30\x8A\x30L\0E\0V\0E\0L\0001\0\r\0\n\0"
                  "\x2C\x7B\x31\x00\xE0\x7A\t\0\t\0\t\0\t\0001\0\r\0\n\0",
                  2 + 22 + 20)},
-    {"Utf16BigEndianWithMark",
-     std::string("\xFE\xFF"
-                 "\x30\x57\x30\x4A\x30\x8A\0L\0E\0V\0E\0L\0001\0\r"
-                 "\x7B\x2C\x00\x31\x7A\xE0\0\t\0\t\0\t\0\t\0001\0\r",
-                 2 + 20 + 18)},
+    {"Utf16BigEndianWithMark", std::string("\xFE\xFF"
+                                           "\x30\x57\x30\x4A\x30\x8A\0L\0E\0V\0E\0L\0001\0\r"
+                                           "\x7B\x2C\x00\x31\x7A\xE0\0\t\0\t\0\t\0\t\0001\0\r",
+                                           2 + 20 + 18)},
     {"ShiftJis", "\x82\xB5\x82\xA8\x82\xE8LEVEL1\r\n\x91\xE6\x31\x8F\xCD\t\t\t\t1\r\n"},
 };
 
@@ -282,8 +287,9 @@ TEST_F(GenerationTest, PageOffsetIsReadOnceAfterTheGuards) {
 TEST_F(GenerationTest, EachRunReadsTheListAnewAndReplacesTheScript) {
   Generate(List({"First\t\t\t\t1\t1\t2", "Second\t\t\t\t2"}));
   Generate(List({"X\t\t\t\t3"}));
-  EXPECT_EQ(Written(), AsciiAsUtf16(Script({"bookmarkRoot.remove();",
-                                            "bookmarkRoot.createChild(\"X\",\"this.pageNum=2\",0);"})));
+  EXPECT_EQ(Written(),
+            AsciiAsUtf16(Script({"bookmarkRoot.remove();",
+                                 "bookmarkRoot.createChild(\"X\",\"this.pageNum=2\",0);"})));
 }
 
 TEST_F(GenerationTest, ScriptThatCannotBeReplacedRaisesAndIsNotReportedDone) {
