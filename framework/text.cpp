@@ -1,5 +1,7 @@
 #include "framework/text.h"
 
+#include <string.h>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -36,7 +38,8 @@ char AsciiTwinAt(std::string_view text, size_t offset, size_t& length) {
     length = 1;
     return static_cast<char>(first);
   }
-  if (first == 0xEF && offset + 2 < text.size() && static_cast<unsigned char>(text[offset + 1]) == 0xBC) {
+  if (first == 0xEF && offset + 2 < text.size() &&
+      static_cast<unsigned char>(text[offset + 1]) == 0xBC) {
     unsigned char last = text[offset + 2];
     length = 3;
     if (last >= 0x90 && last <= 0x99) return static_cast<char>('0' + (last - 0x90));
@@ -76,8 +79,11 @@ int32_t InStr(int32_t start, std::string_view source, std::string_view find) {
   if (start < 1) start = 1;
   size_t from = ByteOffsetOfCharacter(source, start);
   if (from == std::string_view::npos) return 0;
-  size_t found = source.find(find, from);
-  if (found == std::string_view::npos) return 0;
+  // memmem rather than find: find stops at every copy of the first byte, and
+  // in Japanese text most characters start with the same byte.
+  const void* hit = memmem(source.data() + from, source.size() - from, find.data(), find.size());
+  if (!hit) return 0;
+  size_t found = static_cast<const char*>(hit) - source.data();
   return start + CharacterCount(source.substr(from, found - from));
 }
 
@@ -154,9 +160,8 @@ double Val(std::string_view text) {
   if (error == std::errc::result_out_of_range) {
     // Too small underflows to zero; too large saturates.
     double probe = 0.0;
-    std::string_view mantissa(number.data(), number.find('e') == std::string::npos
-                                                 ? number.size()
-                                                 : number.find('e'));
+    std::string_view mantissa(
+        number.data(), number.find('e') == std::string::npos ? number.size() : number.find('e'));
     std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), probe);
     bool exponentNegative = number.find("e-") != std::string::npos;
     value = (probe == 0.0 || exponentNegative) ? 0.0 : std::numeric_limits<double>::max();
