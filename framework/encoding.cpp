@@ -2,8 +2,11 @@
 
 #include <iconv.h>
 
+#include <cassert>
 #include <cerrno>
 #include <optional>
+
+#include "framework/large_buffer.h"
 
 namespace framework {
 namespace {
@@ -97,41 +100,62 @@ std::string DecodeUtf16(std::string_view bytes, const char* order) {
   return text;
 }
 
-void AppendUtf16(std::string& out, std::string_view utf8) {
+// Steps over the character at `p`: its code point, U+FFFD for a byte that
+// starts no well-formed sequence (which is then skipped alone).
+const unsigned char* NextCodePoint(std::string_view utf8, const unsigned char* p, uint32_t& c) {
+  c = *p;
+  if (c < 0x80) return p + 1;
+  const auto* begin = reinterpret_cast<const unsigned char*>(utf8.data());
+  size_t length = Utf8SequenceLength(utf8, p - begin);
+  if (length == 2) {
+    c = ((c & 0x1F) << 6) | (p[1] & 0x3F);
+  } else if (length == 3) {
+    c = ((c & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+  } else if (length == 4) {
+    c = ((c & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) | (p[3] & 0x3F);
+  } else {
+    c = 0xFFFD;
+    length = 1;
+  }
+  return p + length;
+}
+
+// The number of UTF-16 units AppendUtf16 writes for `utf8`.
+size_t Utf16Units(std::string_view utf8) {
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  const auto* end = p + utf8.size();
+  size_t units = 0;
+  while (p < end) {
+    if (*p < 0x80) {
+      ++p;
+      ++units;
+      continue;
+    }
+    uint32_t c;
+    p = NextCodePoint(utf8, p, c);
+    units += c >= 0x10000 ? 2 : 1;
+  }
+  return units;
+}
+
+// Writes `utf8` as UTF-16LE at `dst`, which has room for Utf16Units(utf8)
+// units; returns the end of what it wrote.
+char* AppendUtf16(char* dst, std::string_view utf8) {
   const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
   const auto* end = p + utf8.size();
   auto put = [&](uint32_t unit) {
-    out += static_cast<char>(unit & 0xFF);
-    out += static_cast<char>(unit >> 8);
+    *dst++ = static_cast<char>(unit & 0xFF);
+    *dst++ = static_cast<char>(unit >> 8);
   };
   while (p < end) {
-    uint32_t c = *p;
-    if (c < 0x80) {
-      // ASCII runs dominate a script: widen them without decoding.
-      const auto* run = p;
-      while (run < end && *run < 0x80) ++run;
-      size_t at = out.size();
-      out.resize(at + 2 * (run - p));
-      char* dst = out.data() + at;
-      for (; p < run; ++p) {
-        *dst++ = static_cast<char>(*p);
-        *dst++ = 0;
-      }
+    // ASCII runs dominate a script: widen them without decoding.
+    if (*p < 0x80) {
+      *dst++ = static_cast<char>(*p++);
+      *dst++ = 0;
       continue;
     }
-    size_t length =
-        Utf8SequenceLength(utf8, p - reinterpret_cast<const unsigned char*>(utf8.data()));
-    if (length == 2) {
-      c = ((c & 0x1F) << 6) | (p[1] & 0x3F);
-    } else if (length == 3) {
-      c = ((c & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F);
-    } else if (length == 4) {
-      c = ((c & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) | (p[3] & 0x3F);
-    } else {
-      c = 0xFFFD;
-      length = 1;
-    }
-    p += length;
+    uint32_t c;
+    p = NextCodePoint(utf8, p, c);
     if (c >= 0x10000) {
       c -= 0x10000;
       put(0xD800 | (c >> 10));
@@ -140,6 +164,7 @@ void AppendUtf16(std::string& out, std::string_view utf8) {
       put(c);
     }
   }
+  return dst;
 }
 
 }  // namespace
@@ -168,14 +193,18 @@ std::string ConvertEncoding(std::initializer_list<std::string_view> pieces, Enco
     for (std::string_view piece : pieces) text += piece;
     return ReplaceInvalidUtf8(text);
   }
-  size_t bytes = 2;
-  for (std::string_view piece : pieces) bytes += 2 * piece.size();
+  // Counted first, so that the text is written once into memory of its final
+  // size and never regrown.
+  size_t units = 1;
+  for (std::string_view piece : pieces) units += Utf16Units(piece);
   std::string out;
-  // An upper bound: UTF-16 never takes more than twice the UTF-8 bytes. Pages
-  // that are reserved but never written are not resident.
-  out.reserve(bytes);
-  out += "\xFF\xFE";
-  for (std::string_view piece : pieces) AppendUtf16(out, piece);
+  ReserveLarge(out, 2 * units);
+  out.resize(2 * units);
+  char* dst = out.data();
+  *dst++ = '\xFF';
+  *dst++ = '\xFE';
+  for (std::string_view piece : pieces) dst = AppendUtf16(dst, piece);
+  assert(dst == out.data() + out.size());
   return out;
 }
 

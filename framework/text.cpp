@@ -1,5 +1,7 @@
 #include "framework/text.h"
 
+#include <string.h>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -102,8 +104,11 @@ int32_t InStr(int32_t start, std::string_view source, std::string_view find) {
   if (start < 1) start = 1;
   size_t from = ByteOffsetOfCharacter(source, start);
   if (from == std::string_view::npos) return 0;
-  size_t found = source.find(find, from);
-  if (found == std::string_view::npos) return 0;
+  // memmem rather than find: find stops at every copy of the first byte, and
+  // in Japanese text most characters start with the same byte.
+  const void* hit = memmem(source.data() + from, source.size() - from, find.data(), find.size());
+  if (!hit) return 0;
+  size_t found = static_cast<const char*>(hit) - source.data();
   return start + CharacterCount(source.substr(from, found - from));
 }
 

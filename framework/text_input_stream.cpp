@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "framework/encoding.h"
+#include "framework/large_buffer.h"
 
 namespace framework {
 
@@ -19,7 +20,7 @@ std::unique_ptr<TextInputStream> TextInputStream::Open(const std::string& path, 
   }
   struct stat info;
   std::string bytes;
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) bytes.reserve(info.st_size);
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) ReserveLarge(bytes, info.st_size);
   char buffer[1 << 16];
   for (;;) {
     ssize_t count = ::read(fd, buffer, sizeof buffer);
@@ -40,8 +41,9 @@ std::unique_ptr<TextInputStream> TextInputStream::Open(const std::string& path, 
 String TextInputStream::ReadLine() {
   if (position_ >= text_.size()) return {};
   // Lines end at CR too: spreadsheets on the Mac end lines with CR.
-  size_t end = text_.find_first_of("\r\n", position_);
-  if (end == std::string::npos) end = text_.size();
+  // A plain scan: find_first_of looks each byte up in the set of line ends.
+  size_t end = position_;
+  while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
   String line = text_.substr(position_, end - position_);
   position_ = end;
   if (position_ < text_.size()) {

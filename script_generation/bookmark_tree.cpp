@@ -3,8 +3,10 @@
 #include <array>
 
 #include "framework/background_task.h"
+#include "framework/large_buffer.h"
 #include "script_generation/bookmark_script.h"
 
+using framework::ReserveLarge;
 using framework::RuntimeCvtReal64ToSInt32;
 using framework::Str;
 using framework::Val;
@@ -12,6 +14,8 @@ using framework::Val;
 namespace {
 
 constexpr int kLevels = 4;
+// "bookmarkRoot", four ".children[<Int32>]", ".style = <Int32>" and CR.
+constexpr size_t kPropertyStatementBytes = 12 + 4 * 22 + 9 + 11 + 1;
 
 // The open value of a row: empty (no statement), "false" for exactly "0",
 // "true" for any other text.
@@ -40,7 +44,15 @@ BookmarkScript BuildBookmarkScript(const BookmarkColumns& rows, int32_t pageOffs
   for (int level = 0; level < kLevels; ++level) {
     titleBytes += rows[static_cast<BookmarkField>(level1Title + level)].TextBytes();
   }
-  script.scriptText.reserve(titleBytes + 96 * static_cast<size_t>(lastRowIndex + 1) + 32);
+  ReserveLarge(script.scriptText, titleBytes + 96 * static_cast<size_t>(lastRowIndex + 1) + 32);
+  // An open or a style statement takes at most kPropertyStatementBytes; room
+  // that is reserved but never written costs no memory.
+  size_t propertyStatements = 0;
+  for (int32_t rowIndex = 0; rowIndex <= lastRowIndex; ++rowIndex) {
+    propertyStatements += !rows[openFlag].Get(rowIndex).empty();
+    propertyStatements += !rows[styleText].Get(rowIndex).empty();
+  }
+  ReserveLarge(script.propertyText, kPropertyStatementBytes * propertyStatements);
   AppendRemoveStatement(script.scriptText);
 
   // childIndex[k - 1] counts the level-k bookmarks since it was last reset, less one.

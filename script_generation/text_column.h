@@ -1,15 +1,25 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "framework/large_buffer.h"
 
 // An array of texts that only grows: the texts stand end to end in one buffer,
 // so a column of a million fields costs one allocation, not a million.
 class TextColumn {
  public:
   void Append(std::string_view text) {
+    // Doubled by hand so that each new buffer is advised for huge pages.
+    if (text.size() > text_.capacity() - text_.size()) {
+      framework::ReserveLarge(text_, std::max(2 * text_.capacity(), text_.size() + text.size()));
+    }
+    if (ends_.size() == ends_.capacity()) {
+      framework::ReserveLarge(ends_, std::max<size_t>(2 * ends_.capacity(), 16));
+    }
     text_.append(text);
     ends_.push_back(text_.size());
   }
