@@ -22,6 +22,8 @@ class TextInputStream {
   // True once every line has been read (the framework's EOF, a name the C
   // library takes); a line end after the last line gives no further line.
   bool EndOfFile() const { return position_ >= text_.size(); }
+  // The bytes of decoded text the stream holds, read or not.
+  size_t Length() const { return text_.size(); }
   // Releases the text; later reads give empty lines.
   void Close();
 

@@ -87,13 +87,11 @@ void TextOutputStream::Close() {
     if (::close(fd) != 0) Fail("Cannot close", errno);
     return;
   }
-  // The temporary file replaces the target only once it is complete.
-  bool complete = ::fdatasync(fd) == 0;
+  // The temporary file replaces the target only once every byte is with the
+  // system. It is not synced to the disk: a crash may lose the new script, but
+  // the rename never leaves a part of one in its place.
+  bool complete = ::close(fd) == 0;
   int errorNumber = complete ? 0 : errno;
-  if (::close(fd) != 0 && complete) {
-    complete = false;
-    errorNumber = errno;
-  }
   if (complete && ::rename(temporaryPath_.c_str(), path_.c_str()) != 0) {
     complete = false;
     errorNumber = errno;

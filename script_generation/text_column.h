@@ -23,6 +23,11 @@ class TextColumn {
     text_.append(text);
     ends_.push_back(text_.size());
   }
+  // Makes room for `bytes` of text without copying as the column grows. Room
+  // that is never written costs address space only.
+  void ReserveText(size_t bytes) {
+    if (bytes > text_.capacity()) framework::ReserveLarge(text_, bytes);
+  }
   // The element at `index` (0 to UpperBound); it views the column's buffer and
   // lives until the column is next appended to or destroyed.
   std::string_view Get(int32_t index) const {
