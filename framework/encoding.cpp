@@ -2,11 +2,10 @@
 
 #include <iconv.h>
 
-#include <cassert>
+#include <bit>
 #include <cerrno>
+#include <cstring>
 #include <optional>
-
-#include "framework/large_buffer.h"
 
 namespace framework {
 namespace {
@@ -120,66 +119,32 @@ const unsigned char* NextCodePoint(std::string_view utf8, const unsigned char* p
   return p + length;
 }
 
-// The number of UTF-16 units AppendUtf16 writes for `utf8`.
-size_t Utf16Units(std::string_view utf8) {
-  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
-  const auto* end = p + utf8.size();
-  size_t units = 0;
-  while (p < end) {
-    if (*p < 0x80) {
-      ++p;
-      ++units;
-      continue;
-    }
-    uint32_t c;
-    p = NextCodePoint(utf8, p, c);
-    units += c >= 0x10000 ? 2 : 1;
-  }
-  return units;
-}
-
-// Writes `utf8` as UTF-16LE at `dst`, which has room for Utf16Units(utf8)
-// units; returns the end of what it wrote.
-char* AppendUtf16(char* dst, std::string_view utf8) {
-  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
-  const auto* end = p + utf8.size();
-  auto put = [&](uint32_t unit) {
-    *dst++ = static_cast<char>(unit & 0xFF);
-    *dst++ = static_cast<char>(unit >> 8);
-  };
-  while (p < end) {
-    // ASCII runs dominate a script: widen them without decoding.
-    if (*p < 0x80) {
-      *dst++ = static_cast<char>(*p++);
-      *dst++ = 0;
-      continue;
-    }
-    uint32_t c;
-    p = NextCodePoint(utf8, p, c);
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      put(0xD800 | (c >> 10));
-      put(0xDC00 | (c & 0x3FF));
-    } else {
-      put(c);
-    }
-  }
-  return dst;
-}
-
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
-  for (size_t offset = 0; offset < bytes.size();) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t size = bytes.size();
+  for (size_t offset = 0; offset < size;) {
     // Skip ASCII eight bytes at a time where it can.
-    while (offset + 8 <= bytes.size()) {
-      uint64_t word = 0;
-      for (int i = 0; i < 8; ++i)
-        word |= static_cast<uint64_t>(static_cast<unsigned char>(bytes[offset + i])) << (8 * i);
+    while (offset + 8 <= size) {
+      uint64_t word;
+      std::memcpy(&word, p + offset, 8);
       if (word & 0x8080808080808080ull) break;
       offset += 8;
     }
-    if (offset >= bytes.size()) break;
+    if (offset >= size) break;
+    const unsigned char first = p[offset];
+    if (first < 0x80) {
+      ++offset;
+      continue;
+    }
+    // Kana and kanji are E1..EC or EE..EF with two continuation bytes: the
+    // common case of a Japanese list, taken without the general checks.
+    if (((first >= 0xE1 && first <= 0xEC) || first >= 0xEE) && first <= 0xEF && offset + 2 < size &&
+        (p[offset + 1] & 0xC0) == 0x80 && (p[offset + 2] & 0xC0) == 0x80) {
+      offset += 3;
+      continue;
+    }
     size_t length = Utf8SequenceLength(bytes, offset);
     if (length == 0) return false;
     offset += length;
@@ -187,29 +152,46 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
-std::string ConvertEncoding(std::initializer_list<std::string_view> pieces, Encoding encoding) {
-  if (encoding == Encoding::UTF8) {
-    std::string text;
-    for (std::string_view piece : pieces) text += piece;
-    return ReplaceInvalidUtf8(text);
+void AppendUtf16(Utf16String& text, std::string_view utf8) {
+  // A character never takes more UTF-16 units than it has UTF-8 bytes.
+  const size_t at = text.size();
+  text.resize(at + utf8.size());
+  char16_t* dst = text.data() + at;
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  const auto* end = p + utf8.size();
+  while (p < end) {
+    // ASCII runs dominate a script: widen them without decoding.
+    if (*p < 0x80) {
+      *dst++ = *p++;
+      continue;
+    }
+    uint32_t c;
+    p = NextCodePoint(utf8, p, c);
+    if (c >= 0x10000) {
+      c -= 0x10000;
+      *dst++ = static_cast<char16_t>(0xD800 | (c >> 10));
+      *dst++ = static_cast<char16_t>(0xDC00 | (c & 0x3FF));
+    } else {
+      *dst++ = static_cast<char16_t>(c);
+    }
   }
-  // Counted first, so that the text is written once into memory of its final
-  // size and never regrown.
-  size_t units = 1;
-  for (std::string_view piece : pieces) units += Utf16Units(piece);
-  std::string out;
-  ReserveLarge(out, 2 * units);
-  out.resize(2 * units);
-  char* dst = out.data();
-  *dst++ = '\xFF';
-  *dst++ = '\xFE';
-  for (std::string_view piece : pieces) dst = AppendUtf16(dst, piece);
-  assert(dst == out.data() + out.size());
-  return out;
+  text.resize(dst - text.data());
+}
+
+std::string_view LittleEndianBytes(Utf16String& text) {
+  if constexpr (std::endian::native == std::endian::big) {
+    for (char16_t& unit : text) unit = static_cast<char16_t>((unit >> 8) | (unit << 8));
+  }
+  return std::string_view(reinterpret_cast<const char*>(text.data()), 2 * text.size());
 }
 
 std::string ConvertEncoding(std::string_view text, Encoding encoding) {
-  return ConvertEncoding({text}, encoding);
+  if (encoding == Encoding::UTF8) return ReplaceInvalidUtf8(text);
+  Utf16String units;
+  AppendUtf16(units, text);
+  std::string bytes(kUtf16ByteOrderMark);
+  bytes += LittleEndianBytes(units);
+  return bytes;
 }
 
 std::string DecodeText(std::string bytes) {

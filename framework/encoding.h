@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -14,11 +13,23 @@ struct Encodings {
   static constexpr Encoding UTF16 = Encoding::UTF16;
 };
 
-// The bytes of `pieces`, joined in order, in `encoding`. UTF-16 is
-// little-endian with a byte-order mark before the text, so that every reader
-// finds the order. The pieces are joined while converting, so a long text is
-// not copied once more before it is converted.
-std::string ConvertEncoding(std::initializer_list<std::string_view> pieces, Encoding encoding);
+// UTF-16 text in the machine's byte order: a text that is to be written as
+// UTF-16 is built in it, so that it need not be converted as a whole later.
+using Utf16String = std::u16string;
+
+// The mark that tells a UTF-16 reader the byte order: little-endian.
+inline constexpr std::string_view kUtf16ByteOrderMark = "\xFF\xFE";
+
+// Appends `utf8` to `text`; a byte that starts no well-formed UTF-8 sequence
+// becomes U+FFFD.
+void AppendUtf16(Utf16String& text, std::string_view utf8);
+
+// The bytes of `text` in little-endian order. They view the text, which on a
+// big-endian machine is swapped in place first.
+std::string_view LittleEndianBytes(Utf16String& text);
+
+// The bytes of `text` in `encoding`. UTF-16 is little-endian with the
+// byte-order mark before the text, so that every reader finds the order.
 std::string ConvertEncoding(std::string_view text, Encoding encoding);
 
 // The text of a file's `bytes` as UTF-8, decided once from the bytes: a UTF-8

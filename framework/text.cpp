@@ -201,6 +201,12 @@ String Str(double value) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
   if (value == 0.0) return "0";
+  // Below 2^53 a whole number's shortest digits are its exact digits.
+  if (std::fabs(value) < 9007199254740992.0 && value == std::trunc(value)) {
+    char digits[24];
+    auto end = std::to_chars(digits, digits + sizeof digits, static_cast<int64_t>(value)).ptr;
+    return String(digits, end);
+  }
 
   // Shortest round-trip digits, then JavaScript's Number::toString layout.
   char buffer[64];

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -53,6 +54,11 @@ String TextInputStream::ReadLine() {
             : 1;
   }
   return line;
+}
+
+size_t TextInputStream::MaxLineCount() const {
+  return 1 + std::count(text_.begin(), text_.end(), '\n') +
+         std::count(text_.begin(), text_.end(), '\r');
 }
 
 void TextInputStream::Close() {

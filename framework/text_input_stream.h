@@ -24,6 +24,9 @@ class TextInputStream {
   bool EndOfFile() const { return position_ >= text_.size(); }
   // The bytes of decoded text the stream holds, read or not.
   size_t Length() const { return text_.size(); }
+  // At least the number of lines that reading from the start gives, for
+  // sizing what the lines go into.
+  size_t MaxLineCount() const;
   // Releases the text; later reads give empty lines.
   void Close();
 

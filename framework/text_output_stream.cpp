@@ -2,11 +2,15 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "framework/errors.h"
 
@@ -71,6 +75,31 @@ void TextOutputStream::Write(std::string_view text) {
       return Fail("Cannot write", errno);
     }
     text.remove_prefix(written);
+  }
+}
+
+void TextOutputStream::Write(std::initializer_list<std::string_view> pieces) {
+  if (fd_ < 0) return Fail("Cannot write", EBADF);
+  std::vector<iovec> parts;
+  for (std::string_view piece : pieces) {
+    if (!piece.empty()) parts.push_back({const_cast<char*>(piece.data()), piece.size()});
+  }
+  // writev may take only part of the data; go on from where it stopped.
+  size_t first = 0;
+  while (first < parts.size()) {
+    int count = static_cast<int>(std::min<size_t>(parts.size() - first, IOV_MAX));
+    ssize_t written = ::writev(fd_, parts.data() + first, count);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return Fail("Cannot write", errno);
+    }
+    for (size_t left = written; left > 0;) {
+      size_t taken = std::min(left, parts[first].iov_len);
+      parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + taken;
+      parts[first].iov_len -= taken;
+      left -= taken;
+      if (parts[first].iov_len == 0) ++first;
+    }
   }
 }
 

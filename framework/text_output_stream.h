@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,6 +31,8 @@ class TextOutputStream {
   // Adds `text` as it stands. A failure raises IOException once
   // UseIOExceptions is on, and is kept in LastErrorCode either way.
   void Write(std::string_view text);
+  // Adds `pieces` in order, handed to the system together in one write.
+  void Write(std::initializer_list<std::string_view> pieces);
   // Adds `text` and a line feed.
   void WriteLine(std::string_view text);
   // Finishes the file. With UseIOExceptions on, a failure to flush or to put

@@ -1,6 +1,6 @@
 // Reads arbitrary list bytes and a page-offset text through the generator's
-// reading and building, and checks that the script holds only the statement
-// forms and converts to UTF-16 without loss.
+// reading and building, and checks that the script it builds in UTF-16 is
+// well-formed, holds only the statement forms, and reads back without loss.
 //
 // Input: the first byte gives the length of the offset text that follows it;
 // the rest is the list file's bytes.
@@ -36,13 +36,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   BookmarkColumns rows;
   ReadBookmarkList(stream, rows);
   stream.Close();
-  const BookmarkScript built =
+  BookmarkScript built =
       BuildBookmarkScript(rows, framework::RuntimeCvtReal64ToSInt32(framework::Val(offsetText)));
-  const std::string script = built.scriptText + built.propertyText;
+  const std::string file = std::string(framework::kUtf16ByteOrderMark) +
+                           std::string(framework::LittleEndianBytes(built.scriptText)) +
+                           std::string(framework::LittleEndianBytes(built.propertyText));
 
-  if (std::string_view why = CheckBookmarkScript(script); !why.empty()) Fail(why, script);
-  if (!framework::IsValidUtf8(script)) Fail("the script is not valid UTF-8", script);
-  const std::string utf16 = framework::ConvertEncoding(script, framework::Encodings::UTF16);
-  if (!Utf16MatchesUtf8(utf16, script)) Fail("UTF-16 does not read back as the script", script);
+  const std::optional<std::string> script = Utf16ToUtf8(file);
+  if (!script) Fail("the script is not well-formed UTF-16", file);
+  if (std::string_view why = CheckBookmarkScript(*script); !why.empty()) Fail(why, *script);
+  if (!framework::IsValidUtf8(*script)) Fail("the script is not valid UTF-8", *script);
+  if (framework::ConvertEncoding(*script, framework::Encodings::UTF16) != file) {
+    Fail("the script does not convert back to the same UTF-16", *script);
+  }
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace {
@@ -149,8 +150,8 @@ std::string_view CheckBookmarkScript(std::string_view script) {
   return {};
 }
 
-bool Utf16MatchesUtf8(std::string_view utf16, std::string_view text) {
-  if (!utf16.starts_with("\xFF\xFE") || utf16.size() % 2 != 0) return false;
+std::optional<std::string> Utf16ToUtf8(std::string_view utf16) {
+  if (!utf16.starts_with("\xFF\xFE") || utf16.size() % 2 != 0) return std::nullopt;
   std::string decoded;
   auto unit = [&](size_t at) {
     return static_cast<uint32_t>(static_cast<unsigned char>(utf16[at])) |
@@ -158,11 +159,11 @@ bool Utf16MatchesUtf8(std::string_view utf16, std::string_view text) {
   };
   for (size_t at = 2; at < utf16.size(); at += 2) {
     uint32_t code = unit(at);
-    if (code >= 0xDC00 && code <= 0xDFFF) return false;
+    if (code >= 0xDC00 && code <= 0xDFFF) return std::nullopt;
     if (code >= 0xD800 && code <= 0xDBFF) {
-      if (at + 3 >= utf16.size()) return false;
+      if (at + 3 >= utf16.size()) return std::nullopt;
       const uint32_t low = unit(at + 2);
-      if (low < 0xDC00 || low > 0xDFFF) return false;
+      if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
       code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
       at += 2;
     }
@@ -182,5 +183,5 @@ bool Utf16MatchesUtf8(std::string_view utf16, std::string_view text) {
       decoded += static_cast<char>(0x80 | (code & 0x3F));
     }
   }
-  return decoded == text;
+  return decoded;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 // Checks that `script` is a bookmark script made only of the statement forms:
@@ -11,6 +13,6 @@
 // there is none.
 std::string_view CheckBookmarkScript(std::string_view script);
 
-// True when `utf16` is a byte-order mark and UTF-16LE units that decode,
-// without a lone surrogate, to exactly the UTF-8 `text`.
-bool Utf16MatchesUtf8(std::string_view utf16, std::string_view text);
+// The UTF-8 text of `utf16`, a byte-order mark and UTF-16LE units; none when
+// it holds a lone surrogate or an odd byte.
+std::optional<std::string> Utf16ToUtf8(std::string_view utf16);

@@ -22,13 +22,13 @@ void BookmarkColumns::StoreLine(std::string_view line) {
   }
 }
 
-void BookmarkColumns::ReserveText(size_t textBytes) {
-  for (TextColumn& column : columns_) column.ReserveText(textBytes);
+void BookmarkColumns::Reserve(size_t textBytes, size_t lines) {
+  for (TextColumn& column : columns_) column.Reserve(textBytes, lines);
 }
 
 void ReadBookmarkList(framework::TextInputStream& stream, BookmarkColumns& rows) {
-  // No field is longer than the text, and no column holds more of it.
-  rows.ReserveText(stream.Length());
+  // No column holds more than the whole text, nor more rows than lines.
+  rows.Reserve(stream.Length(), stream.MaxLineCount());
   do {
     framework::String line = stream.ReadLine();
     if (InStr(1, line, kHeaderMarker) < 1) rows.StoreLine(line);

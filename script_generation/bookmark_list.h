@@ -31,8 +31,9 @@ class BookmarkColumns {
   // Divides `line` at TAB and appends fields 1 to 7, a missing field as the
   // empty text; whatever follows the seventh TAB is ignored.
   void StoreLine(std::string_view line);
-  // Makes room for lines of `textBytes` bytes in all, so storing copies nothing twice.
-  void ReserveText(size_t textBytes);
+  // Makes room for `lines` lines of `textBytes` in all, so that storing them
+  // copies nothing twice.
+  void Reserve(size_t textBytes, size_t lines);
 
  private:
   std::array<TextColumn, kBookmarkFieldCount> columns_;

@@ -39,21 +39,29 @@ int LevelOf(const BookmarkColumns& rows, int32_t rowIndex) {
 BookmarkScript BuildBookmarkScript(const BookmarkColumns& rows, int32_t pageOffset) {
   const int32_t lastRowIndex = rows.UpperBound();
   BookmarkScript script;
-  // About 90 bytes of statement around each title.
+  // About 90 characters of statement around each title; a title has no more
+  // UTF-16 units than UTF-8 bytes. Room reserved but never written costs no memory.
   size_t titleBytes = 0;
   for (int level = 0; level < kLevels; ++level) {
     titleBytes += rows[static_cast<BookmarkField>(level1Title + level)].TextBytes();
   }
   ReserveLarge(script.scriptText, titleBytes + 96 * static_cast<size_t>(lastRowIndex + 1) + 32);
-  // An open or a style statement takes at most kPropertyStatementBytes; room
-  // that is reserved but never written costs no memory.
   size_t propertyStatements = 0;
   for (int32_t rowIndex = 0; rowIndex <= lastRowIndex; ++rowIndex) {
     propertyStatements += !rows[openFlag].Get(rowIndex).empty();
     propertyStatements += !rows[styleText].Get(rowIndex).empty();
   }
   ReserveLarge(script.propertyText, kPropertyStatementBytes * propertyStatements);
-  AppendRemoveStatement(script.scriptText);
+
+  // Each statement is put together in `statement` and then added to its text
+  // in UTF-16, so the script is never held in a second encoding.
+  framework::String statement;
+  auto add = [&statement](framework::Utf16String& text) {
+    framework::AppendUtf16(text, statement);
+    statement.clear();
+  };
+  AppendRemoveStatement(statement);
+  add(script.scriptText);
 
   // childIndex[k - 1] counts the level-k bookmarks since it was last reset, less one.
   std::array<int32_t, kLevels> childIndex = {-1, -1, -1, -1};
@@ -65,20 +73,25 @@ BookmarkScript BuildBookmarkScript(const BookmarkColumns& rows, int32_t pageOffs
       // Level 4 raises its counter first; it is not part of its parent's path.
       if (level == kLevels) ++childIndex[kLevels - 1];
       AppendCreateChildStatement(
-          script.scriptText, BookmarkPath(childIndex.data(), level - 1),
+          statement, BookmarkPath(childIndex.data(), level - 1),
           rows[static_cast<BookmarkField>(level1Title + level - 1)].Get(rowIndex), Str(pageValue),
           rowIndex);
+      add(script.scriptText);
       if (level < kLevels) {
         ++childIndex[level - 1];
         childIndex[level] = -1;
       }
       const BookmarkPath ownPath(childIndex.data(), level);
       const std::string_view open = OpenValue(rows[openFlag].Get(rowIndex));
-      if (!open.empty()) AppendOpenStatement(script.propertyText, ownPath, open);
+      if (!open.empty()) {
+        AppendOpenStatement(statement, ownPath, open);
+        add(script.propertyText);
+      }
       const std::string_view style = rows[styleText].Get(rowIndex);
       // The style is written as the number it reads as, never as raw code.
       if (!style.empty()) {
-        AppendStyleStatement(script.propertyText, ownPath, RuntimeCvtReal64ToSInt32(Val(style)));
+        AppendStyleStatement(statement, ownPath, RuntimeCvtReal64ToSInt32(Val(style)));
+        add(script.propertyText);
       }
     }
     framework::RuntimeBackgroundTask();

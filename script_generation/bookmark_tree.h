@@ -2,14 +2,15 @@
 
 #include <cstdint>
 
+#include "framework/encoding.h"
 #include "framework/text.h"
 #include "script_generation/bookmark_list.h"
 
-// The two texts of the bookmark script; the file holds scriptText followed by
-// propertyText.
+// The two texts of the bookmark script, in UTF-16 as the file holds them; the
+// file holds scriptText followed by propertyText.
 struct BookmarkScript {
-  framework::String scriptText;    // the remove statement, then one createChild per bookmark
-  framework::String propertyText;  // the open and style statements, in row order
+  framework::Utf16String scriptText;    // the remove statement, then one createChild per bookmark
+  framework::Utf16String propertyText;  // the open and style statements, in row order
 };
 
 // Turns the stored rows into the bookmark script. A row's level is given by

@@ -37,7 +37,7 @@ void fmakejsx(GenerationWindow& window) {
     return;
   }
   // The rows are released before the script is converted and written.
-  const BookmarkScript script = ReadAndBuild(window, *stream);
+  BookmarkScript script = ReadAndBuild(window, *stream);
   WriteScriptFile(script);
   window.SetST1("JSX作成完了");
 }

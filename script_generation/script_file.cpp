@@ -9,14 +9,14 @@
 
 using namespace framework;
 
-void WriteScriptFile(const BookmarkScript& script) {
+void WriteScriptFile(BookmarkScript& script) {
   std::optional<FolderItem> file = GetFolderItem(kScriptFileName, 0);
   if (!file) {
     throw MakeIOException("Cannot resolve", std::string(kScriptFileName), ENOENT);
   }
   std::unique_ptr<TextOutputStream> stream = TextOutputStream::Create(*file);
-  const std::string text =
-      ConvertEncoding({script.scriptText, script.propertyText}, Encodings::UTF16);
-  stream->Write(text);
+  // The mark and the two texts leave in one write, joined by the system.
+  stream->Write({kUtf16ByteOrderMark, LittleEndianBytes(script.scriptText),
+                 LittleEndianBytes(script.propertyText)});
   stream->Close();
 }

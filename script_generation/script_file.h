@@ -8,8 +8,8 @@
 // Acrobat button name the same file: the process's working directory.
 inline constexpr std::string_view kScriptFileName = "makebookmark.jsx";
 
-// Writes `script` to "makebookmark.jsx" as UTF-16, scriptText then
-// propertyText and nothing else, replacing the old file only once the new one
+// Writes `script` to "makebookmark.jsx": the UTF-16 byte-order mark, then
+// scriptText and propertyText and nothing else, replacing the old file only once the new one
 // is complete. Raises framework::IOException when the file cannot be resolved,
 // created or written; the old file then stays as it was.
-void WriteScriptFile(const BookmarkScript& script);
+void WriteScriptFile(BookmarkScript& script);

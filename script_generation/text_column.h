@@ -23,10 +23,11 @@ class TextColumn {
     text_.append(text);
     ends_.push_back(text_.size());
   }
-  // Makes room for `bytes` of text without copying as the column grows. Room
-  // that is never written costs address space only.
-  void ReserveText(size_t bytes) {
+  // Makes room for `elements` texts of `bytes` in all, so that growing to them
+  // copies nothing. Room that is never written costs address space only.
+  void Reserve(size_t bytes, size_t elements) {
     if (bytes > text_.capacity()) framework::ReserveLarge(text_, bytes);
+    if (elements > ends_.capacity()) framework::ReserveLarge(ends_, elements);
   }
   // The element at `index` (0 to UpperBound); it views the column's buffer and
   // lives until the column is next appended to or destroyed.

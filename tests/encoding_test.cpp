@@ -22,8 +22,12 @@ TEST(ConvertEncodingTest, Utf16IsLittleEndianWithMark) {
       << "a character beyond the BMP is a surrogate pair";
 }
 
-TEST(ConvertEncodingTest, PiecesAreJoined) {
-  EXPECT_EQ(ConvertEncoding({"a", "", "b"}, Encodings::UTF16), Bytes({0xFF, 0xFE, 'a', 0, 'b', 0}));
+TEST(AppendUtf16Test, AppendsAndReplacesInvalidBytes) {
+  framework::Utf16String text = u"x";
+  framework::AppendUtf16(text, "a\xFF\xE3\x81");
+  framework::AppendUtf16(text, "し");
+  EXPECT_EQ(text, u"xa\uFFFD\uFFFD\uFFFDし");
+  EXPECT_EQ(framework::LittleEndianBytes(text).substr(0, 4), Bytes({'x', 0, 'a', 0}));
 }
 
 TEST(DecodeTextTest, DecidesTheEncodingFromTheBytes) {

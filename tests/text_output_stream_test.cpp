@@ -29,6 +29,15 @@ TEST(TextOutputStreamTest, CreatedFileAppearsOnlyWhenClosed) {
   EXPECT_EQ(FileCount(dir.Path()), 1u);
 }
 
+TEST(TextOutputStreamTest, PiecesAreWrittenInOrder) {
+  ScopedTempDir dir;
+  auto stream = TextOutputStream::Create(FolderItem("out.txt"));
+  const std::string large(1 << 20, 'x');
+  stream->Write({"a", "", large, "b"});
+  stream->Close();
+  EXPECT_EQ(dir.ReadFile("out.txt"), "a" + large + "b");
+}
+
 TEST(TextOutputStreamTest, StreamReleasedWithoutCloseLeavesTheFileAndNoTrace) {
   ScopedTempDir dir;
   dir.WriteFile("out.txt", "old");
