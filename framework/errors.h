@@ -38,6 +38,16 @@ class IOException : public RuntimeException {
   const char* ClassName() const override { return "IOException"; }
 };
 
+// Raised when a compiled script cannot be run or ends in failure. ErrorNumber()
+// is the system error code when it could not be started, else its exit status
+// (128 plus the signal number when a signal ended it); the message names the
+// script and holds its error output.
+class CompiledScriptException : public RuntimeException {
+ public:
+  using RuntimeException::RuntimeException;
+  const char* ClassName() const override { return "CompiledScriptException"; }
+};
+
 // An IOException for `path` whose reason is the system error `errorNumber`.
 IOException MakeIOException(const std::string& action, const std::string& path, int errorNumber);
 

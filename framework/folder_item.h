@@ -31,6 +31,16 @@ class FolderItem {
   // nullptr when it cannot be opened. Raises nothing.
   std::unique_ptr<TextOutputStream> CreateTextFile() const;
 
+  // The item's four-letter Mac file type, kept where the file system can
+  // hold it: the Finder information on the Mac, the extended attribute
+  // "user.mactype" elsewhere. MacType gives the empty text when the item has
+  // none, does not exist or the file system keeps no such data. SetMacType
+  // stores `fourLetters` padded with blanks or cut to four bytes; where the
+  // item does not exist or the file system refuses, it changes nothing and
+  // leaves the reason in LastErrorCode. Raises nothing: the type is a hint.
+  String MacType() const;
+  void SetMacType(std::string_view fourLetters);
+
   // The system error code of the last failed operation on this item, 0 if none.
   int32_t LastErrorCode() const { return lastErrorCode_; }
 
