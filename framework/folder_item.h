@@ -39,7 +39,7 @@ class FolderItem {
   // item does not exist or the file system refuses, it changes nothing and
   // leaves the reason in LastErrorCode. Raises nothing: the type is a hint.
   String MacType() const;
-  void SetMacType(std::string_view fourLetters);
+  void SetMacType(std::string_view fourLetters) const;
 
   // The system error code of the last failed operation on this item, 0 if none.
   int32_t LastErrorCode() const { return lastErrorCode_; }

@@ -33,7 +33,7 @@ String FolderItem::MacType() const {
   return String(info.data(), 4);
 }
 
-void FolderItem::SetMacType(std::string_view fourLetters) {
+void FolderItem::SetMacType(std::string_view fourLetters) const {
   FinderInfo info;
   ReadFinderInfo(absolutePath_, info);
   std::array<char, 4> bytes = MacTypeBytes(fourLetters);

@@ -19,7 +19,7 @@ String FolderItem::MacType() const {
   return String(bytes, static_cast<size_t>(length));
 }
 
-void FolderItem::SetMacType(std::string_view fourLetters) {
+void FolderItem::SetMacType(std::string_view fourLetters) const {
   std::array<char, 4> bytes = MacTypeBytes(fourLetters);
   lastErrorCode_ =
       setxattr(absolutePath_.c_str(), kAttribute, bytes.data(), bytes.size(), 0) == 0 ? 0 : errno;
