@@ -12,6 +12,8 @@ cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+fuzz/run.sh "${FUZZ_SECONDS:-60}"
+
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DYORVANE_BENCH=OFF \
   -DYORVANE_SANITIZE=address,undefined >/dev/null
 cmake --build build-sanitize -j "$jobs"
