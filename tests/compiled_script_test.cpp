@@ -10,13 +10,10 @@
 #include <vector>
 
 #include "framework/errors.h"
-#include "tests/support/scoped_folder.h"
+#include "support/scoped_temp_dir.h"
 
 namespace framework {
 namespace {
-
-using testing_support::ReadAll;
-using testing_support::ScopedFolder;
 
 // Scripts in a folder of their own, written as each test needs them.
 class CompiledScriptTest : public ::testing::Test {
@@ -30,7 +27,7 @@ class CompiledScriptTest : public ::testing::Test {
   void TearDown() override { SetCompiledScriptFolder(""); }
 
   void AddScript(int32_t number, const std::string& body, mode_t mode = 0755) {
-    std::string path = folder_.Write("scripts/" + std::to_string(number), "#!/bin/sh\n" + body);
+    std::string path = folder_.WriteFile("scripts/" + std::to_string(number), "#!/bin/sh\n" + body);
     ASSERT_EQ(chmod(path.c_str(), mode), 0);
   }
 
@@ -42,7 +39,7 @@ class CompiledScriptTest : public ::testing::Test {
   }
 
   std::filesystem::path RecordPath() const { return folder_.Path() / "record"; }
-  std::string Record() const { return ReadAll(RecordPath()); }
+  std::string Record() const { return ScopedTempDir::ReadAll(RecordPath()); }
 
   // Runs `run` and gives the CompiledScriptException it raises.
   template <class Run>
@@ -56,7 +53,7 @@ class CompiledScriptTest : public ::testing::Test {
     return CompiledScriptException("");
   }
 
-  ScopedFolder folder_;
+  ScopedTempDir folder_;
   std::filesystem::path scripts_;
 };
 
@@ -113,7 +110,7 @@ TEST_F(CompiledScriptTest, ResultIsStandardOutputLessOneFinalLineFeed) {
   AddScript(168, "cat '" + (folder_.Path() / "output").string() + "'\n");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.output);
-    folder_.Write("output", c.output);
+    folder_.WriteFile("output", c.output);
     EXPECT_EQ(ScriptFunction(168), c.result);
   }
 }

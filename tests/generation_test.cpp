@@ -45,6 +45,8 @@ std::string List(std::initializer_list<std::string_view> lines) {
 
 class GenerationTest : public ::testing::Test {
  protected:
+  GenerationTest() { dir_.EnterAsWorkingDirectory(); }
+
   // Writes `listBytes` as the chosen list and runs one generation.
   void Generate(std::string_view listBytes, std::string pageplus = "0") {
     window_.list = framework::FolderItem(dir_.WriteFile("list.txt", listBytes));

@@ -6,12 +6,10 @@
 #include <string>
 
 #include "framework/folder_item.h"
-#include "tests/support/scoped_folder.h"
+#include "support/scoped_temp_dir.h"
 
 namespace framework {
 namespace {
-
-using testing_support::ScopedFolder;
 
 bool HoldsExtendedAttributes(const std::filesystem::path& folder) {
 #if defined(__APPLE__)
@@ -29,7 +27,7 @@ class MacTypeTest : public ::testing::Test {
   void SetUp() override {
     for (const std::filesystem::path& parent :
          {std::filesystem::temp_directory_path(), std::filesystem::current_path()}) {
-      auto folder = std::make_unique<ScopedFolder>(parent);
+      auto folder = std::make_unique<ScopedTempDir>(parent);
       if (!folder->Path().empty() && HoldsExtendedAttributes(folder->Path())) {
         folder_ = std::move(folder);
         return;
@@ -38,11 +36,11 @@ class MacTypeTest : public ::testing::Test {
     GTEST_SKIP() << "no file system here keeps extended attributes";
   }
 
-  std::unique_ptr<ScopedFolder> folder_;
+  std::unique_ptr<ScopedTempDir> folder_;
 };
 
 TEST_F(MacTypeTest, TypeReadsBackAsSet) {
-  FolderItem file(folder_->Write("yorvane.pref", "10\n40\n").string());
+  FolderItem file(folder_->WriteFile("yorvane.pref", "10\n40\n"));
   EXPECT_EQ(file.MacType(), "");
 
   struct Case {

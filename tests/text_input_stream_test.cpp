@@ -49,6 +49,7 @@ TEST(TextInputStreamTest, ReadingPastTheEndGivesEmptyText) {
 
 TEST(TextInputStreamTest, OpenGivesNoneForWhatCannotBeRead) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   EXPECT_EQ(framework::FolderItem("missing.txt").OpenAsTextFile(), nullptr);
   EXPECT_EQ(framework::FolderItem(dir.Path().string()).OpenAsTextFile(), nullptr);
   EXPECT_NE(framework::FolderItem(dir.WriteFile("a.txt", "x")).OpenAsTextFile(), nullptr);

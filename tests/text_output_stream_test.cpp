@@ -19,6 +19,7 @@ size_t FileCount(const std::filesystem::path& folder) {
 
 TEST(TextOutputStreamTest, CreatedFileAppearsOnlyWhenClosed) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   dir.WriteFile("out.txt", "old");
   auto stream = TextOutputStream::Create(FolderItem("out.txt"));
   EXPECT_TRUE(stream->UseIOExceptions);
@@ -31,6 +32,7 @@ TEST(TextOutputStreamTest, CreatedFileAppearsOnlyWhenClosed) {
 
 TEST(TextOutputStreamTest, PiecesAreWrittenInOrder) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   auto stream = TextOutputStream::Create(FolderItem("out.txt"));
   const std::string large(1 << 20, 'x');
   stream->Write({"a", "", large, "b"});
@@ -40,6 +42,7 @@ TEST(TextOutputStreamTest, PiecesAreWrittenInOrder) {
 
 TEST(TextOutputStreamTest, StreamReleasedWithoutCloseLeavesTheFileAndNoTrace) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   dir.WriteFile("out.txt", "old");
   TextOutputStream::Create(FolderItem("out.txt"))->Write("new");
   EXPECT_EQ(dir.ReadFile("out.txt"), "old");
@@ -48,6 +51,7 @@ TEST(TextOutputStreamTest, StreamReleasedWithoutCloseLeavesTheFileAndNoTrace) {
 
 TEST(TextOutputStreamTest, CreateInAMissingFolderRaisesWithTheReason) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   try {
     TextOutputStream::Create(FolderItem("no/such/out.txt"));
     FAIL() << "no IOException";
@@ -59,6 +63,7 @@ TEST(TextOutputStreamTest, CreateInAMissingFolderRaisesWithTheReason) {
 
 TEST(TextOutputStreamTest, CreateTextFileWritesInPlaceWithLineFeeds) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   dir.WriteFile("pref", "1\n2\n3\n");
   auto stream = FolderItem("pref").CreateTextFile();
   ASSERT_NE(stream, nullptr);

@@ -24,6 +24,7 @@ class ReadWindowPositionTest : public ::testing::TestWithParam<PositionCase> {};
 
 TEST_P(ReadWindowPositionTest, ReadsTwoLinesWithLowerBounds) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   if (GetParam().text) dir.WriteFile("yorvane.pref", GetParam().text);
   std::optional<WindowPosition> position = ReadWindowPosition(FolderItem("yorvane.pref"));
   ASSERT_EQ(position.has_value(), GetParam().position.has_value());
@@ -50,12 +51,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadWindowPositionTest, FolderInPlaceOfTheFileIsNoPosition) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   std::filesystem::create_directory(dir.Path() / "yorvane.pref");
   EXPECT_FALSE(ReadWindowPosition(FolderItem("yorvane.pref")).has_value());
 }
 
 TEST(WriteWindowPositionTest, WritesTwoDecimalLinesThatReadBack) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   dir.WriteFile("yorvane.pref", "1\n2\n3\n4\n");
   FolderItem file("yorvane.pref");
   WriteWindowPosition(file, {-20, 45});
@@ -68,6 +71,7 @@ TEST(WriteWindowPositionTest, WritesTwoDecimalLinesThatReadBack) {
 
 TEST(WriteWindowPositionTest, UnwritableFileIsLeftAlone) {
   ScopedTempDir dir;
+  dir.EnterAsWorkingDirectory();
   std::filesystem::create_directory(dir.Path() / "yorvane.pref");
   WriteWindowPosition(FolderItem("yorvane.pref"), {1, 2});
   EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "yorvane.pref"));

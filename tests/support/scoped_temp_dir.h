@@ -6,27 +6,35 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// A fresh folder for one test, made the working directory while the test
-// runs (the script file lands there), removed with everything in it after.
+// A fresh folder for one test, removed with everything in it afterwards.
+// Path() is empty when the folder could not be made.
 class ScopedTempDir {
  public:
-  ScopedTempDir() : previous_(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "yorvane-test-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-    std::filesystem::current_path(path_);
+  explicit ScopedTempDir(
+      const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
+    std::string pattern = (parent / "yorvane-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
   }
   ~ScopedTempDir() {
-    std::filesystem::current_path(previous_);
+    if (previous_) std::filesystem::current_path(*previous_);
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
   }
   ScopedTempDir(const ScopedTempDir&) = delete;
   ScopedTempDir& operator=(const ScopedTempDir&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
+
+  // Makes the folder the working directory until the object goes: bare file
+  // names, "makebookmark.jsx" among them, then land in it.
+  void EnterAsWorkingDirectory() {
+    if (!previous_) previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(path_);
+  }
 
   // Writes `bytes` to `name` in the folder and returns its path.
   std::string WriteFile(std::string_view name, std::string_view bytes) const {
@@ -35,13 +43,15 @@ class ScopedTempDir {
     return file.string();
   }
 
-  // The bytes of `name`, or the empty text when it cannot be read.
-  std::string ReadFile(std::string_view name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+  // The bytes of `name` in the folder, or the empty text when it cannot be read.
+  std::string ReadFile(std::string_view name) const { return ReadAll(path_ / name); }
+
+  static std::string ReadAll(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
  private:
-  std::filesystem::path previous_;
+  std::optional<std::filesystem::path> previous_;
   std::filesystem::path path_;
 };
