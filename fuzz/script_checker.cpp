@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/text.h"
+
 namespace {
 
 // A cursor over one statement; each Take... consumes a piece or fails.
@@ -167,21 +169,7 @@ std::optional<std::string> Utf16ToUtf8(std::string_view utf16) {
       code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
       at += 2;
     }
-    if (code < 0x80) {
-      decoded += static_cast<char>(code);
-    } else if (code < 0x800) {
-      decoded += static_cast<char>(0xC0 | (code >> 6));
-      decoded += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-      decoded += static_cast<char>(0xE0 | (code >> 12));
-      decoded += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      decoded += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      decoded += static_cast<char>(0xF0 | (code >> 18));
-      decoded += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-      decoded += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      decoded += static_cast<char>(0x80 | (code & 0x3F));
-    }
+    decoded += framework::Chr(code);
   }
   return decoded;
 }

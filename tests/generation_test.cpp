@@ -23,25 +23,23 @@ constexpr const char* kScript = "makebookmark.jsx";
 const std::string kHeader =
     "しおりLEVEL1\tしおりLEVEL2\tしおりLEVEL3\tしおりLEVEL4\tページ\t開く\tスタイル";
 
-// The script text of `lines`, each ended by a carriage return.
-std::string Script(std::initializer_list<std::string_view> lines) {
+// The text of `lines`, each followed by `end`.
+std::string EachEndedBy(char end, std::initializer_list<std::string_view> lines) {
   std::string text;
   for (std::string_view line : lines) {
     text += line;
-    text += '\r';
+    text += end;
   }
   return text;
 }
 
-// A list file's text from its lines, each ended by a line feed.
-std::string List(std::initializer_list<std::string_view> lines) {
-  std::string text;
-  for (std::string_view line : lines) {
-    text += line;
-    text += '\n';
-  }
-  return text;
+// A script's text: every statement ends with a carriage return.
+std::string Script(std::initializer_list<std::string_view> lines) {
+  return EachEndedBy('\r', lines);
 }
+
+// A list file's text, its lines ended by line feeds.
+std::string List(std::initializer_list<std::string_view> lines) { return EachEndedBy('\n', lines); }
 
 class GenerationTest : public ::testing::Test {
  protected:
