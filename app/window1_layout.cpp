@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "app/menu_bar1.h"
 #include "app/window1.h"

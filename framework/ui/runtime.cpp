@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "framework/background_task.h"
@@ -24,6 +25,8 @@ struct RunState {
 
 RunState state;
 std::string programName = "program";
+// The application the run-time made itself, and so ends in RuntimeExit.
+std::unique_ptr<QApplication> ownedApplication;
 // QApplication keeps references to these for its whole life.
 int applicationArgc = 0;
 char* applicationArgv[2] = {nullptr, nullptr};
@@ -78,7 +81,7 @@ bool RuntimeInit(int argc, char** argv) {
     applicationArgc = 1;
     applicationArgv[0] = argc > 0 ? argv[0] : const_cast<char*>("program");
     QtMessageHandler previous = qInstallMessageHandler(StartupMessageHandler);
-    new QApplication(applicationArgc, applicationArgv);
+    ownedApplication = std::make_unique<QApplication>(applicationArgc, applicationArgv);
     qInstallMessageHandler(previous);
   }
   // The program quits through Quit; the toolkit's own quitting would skip
@@ -126,6 +129,7 @@ void RuntimeReleaseGlobals() {
 
 int32_t RuntimeExit() {
   SetBackgroundTaskHandler(nullptr);
+  ownedApplication.reset();
   if (state.quitRequested) return state.exitStatus;
   return RuntimeReportedUnhandledException() ? 1 : 0;
 }

@@ -31,7 +31,8 @@ bool QuitMenuAction();
 // events), the application object, and toolkit objects awaiting deletion.
 void RuntimeReleaseGlobals();
 
-// The process exit status: the one given to Quit; 1 when the program never
+// Ends the run-time (and the toolkit's application, if RuntimeInit made
+// it). The result is the process exit status: the one given to Quit; 1 when the program never
 // quit because an unhandled exception was reported (a failed start-up);
 // otherwise 0.
 int32_t RuntimeExit();

@@ -35,6 +35,13 @@ for n in $(seq 90 140); do
   if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
 done
 [ -n "$display" ] || { echo "SKIP: no free display number"; exit $skip; }
+
+# A display that nobody serves: the same one line.
+DISPLAY=":$display" "$program" >"$work/out" 2>"$work/err"
+status=$?
+[ "$status" -ne 0 ] || fail "started on a display that does not exist"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "unreachable-display message is not one line: $(cat "$work/err")"
+
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY=":$display"
