@@ -48,6 +48,20 @@ class CompiledScriptException : public RuntimeException {
   const char* ClassName() const override { return "CompiledScriptException"; }
 };
 
+// Raised when a cast to a class fails: the object is of another class.
+class IllegalCastException : public RuntimeException {
+ public:
+  using RuntimeException::RuntimeException;
+  const char* ClassName() const override { return "IllegalCastException"; }
+};
+
+// Raised when data does not have the form its reader expects.
+class UnsupportedFormatException : public RuntimeException {
+ public:
+  using RuntimeException::RuntimeException;
+  const char* ClassName() const override { return "UnsupportedFormatException"; }
+};
+
 // An IOException for `path` whose reason is the system error `errorNumber`.
 IOException MakeIOException(const std::string& action, const std::string& path, int errorNumber);
 

@@ -64,7 +64,9 @@ TEST(WriteWindowPositionTest, WritesTwoDecimalLinesThatReadBack) {
   WriteWindowPosition(file, {-20, 45});
   EXPECT_EQ(dir.ReadFile("yorvane.pref"), "-20\n45\n");
   std::string macType = file.MacType();
-  if (!macType.empty()) EXPECT_EQ(macType, "pref");
+  if (!macType.empty()) {
+    EXPECT_EQ(macType, "pref");
+  }
   WriteWindowPosition(file, {300, 500});
   EXPECT_EQ(ReadWindowPosition(file)->left, 300);
 }

@@ -1,0 +1,9 @@
+#include "app/app.h"
+
+App::App() : Application(Lookup()) {}
+
+const framework::ClassRecord& App::Lookup() {
+  static const framework::ClassRecord* record = nullptr;
+  return framework::BuildClassRecord(record, "App", &framework::Application::Lookup(),
+                                     {"Constructor"});
+}

@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QString>
+
+namespace {
+
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform warns each time a window's size limits change.
+void QuietOffscreenHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+  if (message.contains("propagateSizeHints")) return;
+  defaultHandler(type, context, message);
+}
+
+}  // namespace
+
+// Widgets are tested offscreen; the application outlives every test, as the
+// program's run-time keeps one for the whole process.
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  testing::InitGoogleTest(&argc, argv);
+  defaultHandler = qInstallMessageHandler(QuietOffscreenHandler);
+  QApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}
