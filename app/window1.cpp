@@ -1,9 +1,21 @@
 #include "app/window1.h"
 
+#include "app/acrobat_link.h"
+#include "app/window_position.h"
 #include "framework/errors.h"
 #include "framework/ui/event_delegate.h"
+#include "framework/ui/open_dialog.h"
 #include "framework/ui/runtime.h"
 #include "script_generation/generation.h"
+#include "script_generation/script_file.h"
+
+namespace {
+
+// The registered type of bookmark lists: what the dialog offers and the drop
+// area takes.
+constexpr std::string_view kListFileType = "text/plain";
+
+}  // namespace
 
 Window1::Window1() : Window(Lookup()) {
   BindEvent(framework::WindowEvent::kLayout, [this] { Layout(); });
@@ -82,19 +94,60 @@ framework::TextField* Window1::pageplus() const {
 
 framework::Label* Window1::Label1() const { return ControlNamed<framework::Label>("Label1"); }
 
-void Window1::fileselect_Action(framework::BevelButton&) {}
+void Window1::fileselect_Action(framework::BevelButton&) {
+  std::unique_ptr<framework::OpenDialog> dialog = New<framework::OpenDialog>();
+  dialog->SetTitle("Tab区切りテキストUTF-8を選択");
+  dialog->SetFilter(kListFileType);
+  std::optional<framework::FolderItem> chosen = dialog->ShowModal();
+  if (!chosen) return;
+  gTabFile_ = std::move(chosen);
+  framework::Label* dropArea = drop();
+  if (!dropArea) throw framework::NilObjectException("No drop area drop");
+  dropArea->SetText(gTabFile_->AbsolutePath());
+}
 
-void Window1::drop_Open(framework::Label&) {}
+void Window1::drop_Open(framework::Label& label) { label.AcceptFileDrop(kListFileType); }
 
-void Window1::drop_DropObject(framework::Label&, framework::DragItem&, int32_t) {}
+void Window1::drop_DropObject(framework::Label& label, framework::DragItem& item, int32_t) {
+  // Only the first item of a drag counts.
+  if (!item.FolderItemAvailable()) return;
+  if (item.FolderItem()->Directory()) {
+    label.SetText("テキストファイルをドロップして下さい。");
+    return;
+  }
+  gTabFile_ = item.FolderItem();
+  label.SetText(gTabFile_->AbsolutePath());
+}
 
 void Window1::makejsx_Action(framework::BevelButton&) { fmakejsx(); }
 
-void Window1::setacrobat_Action(framework::BevelButton&) {}
+void Window1::setacrobat_Action(framework::BevelButton&) {
+  std::optional<framework::FolderItem> script = framework::GetFolderItem(kScriptFileName, 0);
+  SetST1("しおり実行");
+  if (!script) {
+    throw framework::NilObjectException("\"" + std::string(kScriptFileName) + "\" cannot be found");
+  }
+  const framework::String path = script->AbsolutePath();
+  activeacrobat({});
+  as_acrobat({framework::StringToVariant(path)});
+  SetST1("しおり完了");
+}
 
-void Window1::Event_Open() {}
+void Window1::Event_Open() {
+  gMyPref_ = PreferenceFile();
+  // Without a Preferences folder the window stays where the system put it.
+  if (!gMyPref_) return;
+  if (std::optional<WindowPosition> position = ReadWindowPosition(*gMyPref_)) {
+    ::Window1()->SetLeft(position->left);
+    ::Window1()->SetTop(position->top);
+  }
+}
 
-void Window1::Event_Close() { framework::Quit(0); }
+void Window1::Event_Close() {
+  // Closing the window ends the program, whether or not the position is kept.
+  if (gMyPref_) WriteWindowPosition(*gMyPref_, {::Window1()->Left(), ::Window1()->Top()});
+  framework::Quit(0);
+}
 
 void Window1::SetST1(const framework::String& message) {
   framework::Label* status = ST1();

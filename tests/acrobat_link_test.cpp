@@ -5,7 +5,7 @@
 
 #include "framework/compiled_script.h"
 #include "framework/errors.h"
-#include "support/scoped_temp_dir.h"
+#include "tests/support/scoped_temp_dir.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "framework/errors.h"
-#include "support/scoped_temp_dir.h"
+#include "tests/support/scoped_temp_dir.h"
 
 namespace framework {
 namespace {

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "framework/errors.h"
-#include "support/fake_generation_window.h"
-#include "support/scoped_temp_dir.h"
-#include "support/utf16.h"
+#include "tests/support/fake_generation_window.h"
+#include "tests/support/scoped_temp_dir.h"
+#include "tests/support/utf16.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/folder_item.h"
-#include "support/scoped_temp_dir.h"
+#include "tests/support/scoped_temp_dir.h"
 
 namespace framework {
 namespace {

@@ -14,6 +14,7 @@
 #include "app/file_types1.h"
 #include "app/menu_bar1.h"
 #include "app/window1.h"
+#include "app/window_position.h"
 #include "framework/errors.h"
 #include "framework/ui/application.h"
 #include "framework/ui/class_record.h"
@@ -190,7 +191,7 @@ TEST_F(ProgramRun, ExceptionLeavingAButtonHandlerIsReportedAndTheProgramGoesOn) 
 
 using StartUp = StartedProgram;
 
-TEST_F(StartUp, LeavesOneAppAndOneShownWindow1WithBothFilesNone) {
+TEST_F(StartUp, LeavesOneAppAndOneShownWindow1WithNoListAndThePreferenceFile) {
   WaitUntilExposed();
   ASSERT_NE(framework::RegisteredApplication(), nullptr);
   EXPECT_EQ(framework::RegisteredApplication()->Class().runtimeName, "App");
@@ -198,7 +199,8 @@ TEST_F(StartUp, LeavesOneAppAndOneShownWindow1WithBothFilesNone) {
   EXPECT_EQ(framework::OpenWindows().front(), window_);
   EXPECT_TRUE(window_->Widget()->isVisible());
   EXPECT_FALSE(window_->gTabFile());
-  EXPECT_FALSE(window_->gMyPref());
+  ASSERT_TRUE(window_->gMyPref());
+  EXPECT_EQ(window_->gMyPref()->AbsolutePath(), PreferenceFile()->AbsolutePath());
   EXPECT_EQ(Window1(), window_);
   EXPECT_EQ(framework::OpenWindows().size(), 1u);
 }

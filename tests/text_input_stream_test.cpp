@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "framework/folder_item.h"
-#include "support/scoped_temp_dir.h"
+#include "tests/support/scoped_temp_dir.h"
 
 namespace {
 

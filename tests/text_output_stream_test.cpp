@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "framework/errors.h"
-#include "support/scoped_temp_dir.h"
+#include "tests/support/scoped_temp_dir.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "support/scoped_temp_dir.h"
+#include "tests/support/scoped_temp_dir.h"
 
 namespace {
 

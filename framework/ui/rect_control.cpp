@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/errors.h"
+#include "framework/ui/file_drop.h"
 #include "framework/ui/unhandled_exception.h"
 #include "framework/ui/window.h"
 
@@ -137,6 +138,10 @@ void RectControl::Refresh(bool immediately) {
   } else {
     widget_->update();
   }
+}
+
+void RectControl::AcceptFileDrop(std::string_view typeName) {
+  InstallFileDrop(*this, std::string(typeName), context_.get());
 }
 
 void RectControl::AddEventHandler(int32_t eventNumber, EventDelegate handler) {

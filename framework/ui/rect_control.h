@@ -96,6 +96,10 @@ class RectControl : public PropertyHolder {
   // otherwise at the toolkit's next chance.
   void Refresh(bool immediately);
 
+  // Makes the control a drop target for files of the registered type
+  // `typeName`; a drop raises DropObject with the drag's first item.
+  void AcceptFileDrop(std::string_view typeName);
+
   // Attaches `handler` to the event `eventNumber`, replacing an earlier one.
   void AddEventHandler(int32_t eventNumber, EventDelegate handler);
   bool HasEventHandler(int32_t eventNumber) const;

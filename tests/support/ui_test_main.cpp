@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QString>
+#include <cstdlib>
+
+#include "tests/support/scoped_temp_dir.h"
 
 namespace {
 
@@ -17,9 +20,13 @@ void QuietOffscreenHandler(QtMsgType type, const QMessageLogContext& context,
 }  // namespace
 
 // Widgets are tested offscreen; the application outlives every test, as the
-// program's run-time keeps one for the whole process.
+// program's run-time keeps one for the whole process. The window keeps its
+// position in the user's configuration folder: the tests get one of their
+// own, so they neither read nor change the user's.
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  ScopedTempDir configuration;
+  setenv("XDG_CONFIG_HOME", configuration.Path().c_str(), 1);
   testing::InitGoogleTest(&argc, argv);
   defaultHandler = qInstallMessageHandler(QuietOffscreenHandler);
   QApplication application(argc, argv);

@@ -1,0 +1,50 @@
+#include "framework/ui/open_dialog.h"
+
+#include <QFileDialog>
+#include <QStringList>
+#include <QWidget>
+
+#include "framework/ui/file_type.h"
+#include "framework/ui/window.h"
+
+namespace framework {
+namespace {
+
+OpenDialog::Answerer& TheAnswerer() {
+  static OpenDialog::Answerer answerer;
+  return answerer;
+}
+
+// "*.[tT][xX][tT]": the dialog matches names as the file system spells them,
+// and a list saved as LIST.TXT is as much text as list.txt.
+QString AnyCasePattern(const String& extension) {
+  QString pattern = "*.";
+  for (QChar c : QString::fromStdString(extension)) {
+    pattern += c.isLetter() ? QString("[%1%2]").arg(c.toLower(), c.toUpper()) : QString(c);
+  }
+  return pattern;
+}
+
+QString NameFilter(const String& typeName) {
+  std::optional<RegisteredFileType> type = FindRegisteredFileType(typeName);
+  if (!type) return QString();
+  QStringList patterns;
+  for (const String& extension : type->extensions) patterns << AnyCasePattern(extension);
+  return QString::fromStdString(typeName) + " (" + patterns.join(' ') + ")";
+}
+
+}  // namespace
+
+void OpenDialog::SetAnswerer(Answerer answerer) { TheAnswerer() = std::move(answerer); }
+
+std::optional<FolderItem> OpenDialog::ShowModal() {
+  if (TheAnswerer()) return TheAnswerer()(*this);
+  QFileDialog dialog(owner_.Widget(), QString::fromStdString(title_));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  if (QString filter = NameFilter(filter_); !filter.isEmpty()) dialog.setNameFilter(filter);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FolderItem(dialog.selectedFiles().first().toStdString());
+}
+
+}  // namespace framework
