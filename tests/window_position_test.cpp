@@ -4,9 +4,13 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
+#include "app/window1.h"
+#include "framework/ui/runtime.h"
 #include "tests/support/scoped_temp_dir.h"
+#include "tests/support/started_program.h"
 
 namespace {
 
@@ -89,6 +93,45 @@ TEST(PreferenceFileTest, LiesInTheUsersConfigurationFolder) {
 #ifndef __APPLE__
   EXPECT_EQ(file->AbsolutePath(), "/tmp/yorvane-config/yorvane.pref");
 #endif
+}
+
+// The main window with "yorvane.pref" prepared before it opens.
+class WindowAtKeptPositionTest : public StartedProgram {
+ protected:
+  void Start(const std::string& preferences) {
+    std::filesystem::path file = PreferenceFile()->AbsolutePath();
+    std::filesystem::remove_all(file);
+    if (!preferences.empty()) std::ofstream(file) << preferences;
+    StartedProgram::SetUp();
+  }
+  void SetUp() override {}
+  void TearDown() override {
+    StartedProgram::TearDown();
+    std::filesystem::remove_all(PreferenceFile()->AbsolutePath());
+  }
+};
+
+TEST_F(WindowAtKeptPositionTest, OpensAtTheKeptPositionRaisedToTheBounds) {
+  Start("5\n200\n");
+  EXPECT_EQ(window_->Left(), 10);
+  EXPECT_EQ(window_->Top(), 200);
+}
+
+TEST_F(WindowAtKeptPositionTest, ClosingKeepsThePositionAndQuits) {
+  Start("120\n300\n");
+  window_->SetLeft(140);
+  window_->Close();
+  EXPECT_TRUE(framework::QuitRequested());
+  EXPECT_EQ(ScopedTempDir::ReadAll(PreferenceFile()->AbsolutePath()), "140\n300\n");
+}
+
+// A window that could not keep its position must still end the program.
+TEST_F(WindowAtKeptPositionTest, FolderInPlaceOfTheFileStillQuits) {
+  Start("");
+  std::filesystem::create_directory(PreferenceFile()->AbsolutePath());
+  window_->Close();
+  EXPECT_TRUE(framework::QuitRequested());
+  EXPECT_TRUE(reports_.empty());
 }
 
 }  // namespace

@@ -1,0 +1,149 @@
+// Choosing the bookmark list: drops on the drop area, synthesised as the
+// platform delivers them, and the "参照" dialog, answered through the
+// framework's seam.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QList>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/window1.h"
+#include "framework/ui/open_dialog.h"
+#include "tests/support/scoped_temp_dir.h"
+#include "tests/support/started_program.h"
+
+namespace {
+
+constexpr const char* kDropCaption = "Tab区切りテキストUTF-8をドロップ。";
+constexpr const char* kFolderMessage = "テキストファイルをドロップして下さい。";
+
+class ListChoiceTest : public StartedProgram {
+ protected:
+  void SetUp() override {
+    StartedProgram::SetUp();
+    std::filesystem::create_directory(files_.Path() / "folder");
+  }
+  void TearDown() override {
+    framework::OpenDialog::SetAnswerer(nullptr);
+    StartedProgram::TearDown();
+  }
+
+  std::string File(const std::string& name, const std::string& bytes = "A\t\t\t\t1\n") {
+    return files_.WriteFile(name, bytes);
+  }
+  std::string Folder() const { return (files_.Path() / "folder").string(); }
+
+  // Drags `urls` over the drop area: whether the drop area took the drag.
+  bool DragEnter(QMimeData& data) {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window_->drop()->Widget(), &enter);
+    return enter.isAccepted();
+  }
+  // Drags, and drops where the drag was taken: as the platform delivers it.
+  bool Drop(const std::vector<std::string>& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::string& path : paths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+    data.setUrls(urls);
+    if (!DragEnter(data)) return false;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window_->drop()->Widget(), &drop);
+    return true;
+  }
+  std::string Chosen() const {
+    return window_->gTabFile() ? window_->gTabFile()->AbsolutePath() : "";
+  }
+  std::string Shown() const { return window_->drop()->Text(); }
+
+  ScopedTempDir files_;
+};
+
+TEST_F(ListChoiceTest, DroppedTextFileBecomesTheListAndShowsItsPath) {
+  const std::string list = File("my list.txt");
+  ASSERT_TRUE(Drop({list}));
+  EXPECT_EQ(Chosen(), list);
+  EXPECT_EQ(Shown(), list);
+}
+
+TEST_F(ListChoiceTest, OnlyTheFirstItemOfADropCounts) {
+  const std::string first = File("first.txt");
+  ASSERT_TRUE(Drop({first, File("second.txt")}));
+  EXPECT_EQ(Chosen(), first);
+  ASSERT_TRUE(Drop({Folder(), File("third.txt")}));
+  EXPECT_EQ(Chosen(), first) << "a folder first takes no file of the drop";
+  EXPECT_EQ(Shown(), kFolderMessage);
+}
+
+TEST_F(ListChoiceTest, DroppedFolderShowsTheMessageAndKeepsTheEarlierChoice) {
+  ASSERT_TRUE(Drop({Folder()}));
+  EXPECT_EQ(Shown(), kFolderMessage);
+  EXPECT_FALSE(window_->gTabFile());
+  const std::string list = File("list.txt");
+  ASSERT_TRUE(Drop({list}));
+  ASSERT_TRUE(Drop({Folder()}));
+  EXPECT_EQ(Chosen(), list);
+}
+
+TEST_F(ListChoiceTest, DropAreaTakesOnlyTextFilesAndFolders) {
+  struct Case {
+    const char* name;
+    const char* bytes;
+    bool taken;
+  } cases[] = {
+      {"list.TXT", "A\n", true},
+      {"list.Text", "A\n", true},
+      {"list.tsv", "A\tB\n", true},
+      {"list.csv", "A,B\n", true},
+      {"picture.png", "\x89PNG\r\n\x1a\n", false},
+      {"archive.zip", "PK\x03\x04", false},
+  };
+  for (const Case& c : cases) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(File(c.name, c.bytes)))});
+    EXPECT_EQ(DragEnter(data), c.taken) << c.name;
+  }
+  QMimeData text;
+  text.setText("plain text, no file");
+  EXPECT_FALSE(DragEnter(text));
+  QMimeData remote;
+  remote.setUrls({QUrl("https://example.invalid/list.txt")});
+  EXPECT_FALSE(DragEnter(remote));
+  EXPECT_EQ(Shown(), kDropCaption);
+}
+
+TEST_F(ListChoiceTest, DialogChoiceReplacesTheDroppedList) {
+  ASSERT_TRUE(Drop({File("dropped.txt")}));
+  const std::string chosen = File("chosen.txt");
+  std::vector<std::string> asked;
+  framework::OpenDialog::SetAnswerer([&](const framework::OpenDialog& dialog) {
+    asked.push_back(dialog.Title() + " | " + dialog.Filter());
+    return std::optional<framework::FolderItem>(framework::FolderItem(chosen));
+  });
+  QTest::mouseClick(window_->fileselect()->Widget(), Qt::LeftButton);
+  EXPECT_EQ(asked, std::vector<std::string>{"Tab区切りテキストUTF-8を選択 | text/plain"});
+  EXPECT_EQ(Chosen(), chosen);
+  EXPECT_EQ(Shown(), chosen);
+  ASSERT_TRUE(Drop({File("dropped again.txt")}));
+  EXPECT_EQ(Chosen(), File("dropped again.txt"));
+}
+
+TEST_F(ListChoiceTest, CancelledDialogChangesNothing) {
+  const std::string list = File("list.txt");
+  ASSERT_TRUE(Drop({list}));
+  framework::OpenDialog::SetAnswerer(
+      [](const framework::OpenDialog&) { return std::optional<framework::FolderItem>(); });
+  QTest::mouseClick(window_->fileselect()->Widget(), Qt::LeftButton);
+  EXPECT_EQ(Chosen(), list);
+  EXPECT_EQ(Shown(), list);
+  EXPECT_TRUE(reports_.empty());
+}
+
+}  // namespace
