@@ -17,4 +17,5 @@ fuzz/run.sh "${FUZZ_SECONDS:-60}"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DYORVANE_BENCH=OFF \
   -DYORVANE_SANITIZE=address,undefined >/dev/null
 cmake --build build-sanitize -j "$jobs"
-ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
