@@ -1,0 +1,96 @@
+# Shared by the process tests, which source it: a temporary folder, a private
+# X server for the program, and the main window's geometry. Sets `temp`; the
+# caller sets `app_pid` when it starts the program, and `window` and
+# `menu_bar` come from find_main_window.
+skip=77
+
+# Skips the test (status 77) unless every named tool is installed.
+require_tools() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit $skip; }
+  done
+}
+
+temp=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$temp"
+}
+trap cleanup EXIT
+
+fail() {
+  printf 'FAIL: %s\n' "$*"
+  if [ -s "$temp/app.err" ]; then
+    echo "program stderr:"
+    cat "$temp/app.err"
+  fi
+  exit 1
+}
+
+# Runs "$@" every 0.1 s until it succeeds; fails after $1 tenths of a second.
+poll() {
+  tries=$1
+  shift
+  i=0
+  until "$@"; do
+    i=$((i + 1))
+    [ $i -lt "$tries" ] || return 1
+    sleep 0.1
+  done
+}
+
+# Starts Xvfb and points DISPLAY at it. Xvfb picks a free display itself and
+# reports its number, so tests that run at the same time never race for one.
+start_x_server() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$temp/display" >"$temp/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  display_reported() { grep -q '^[0-9][0-9]*$' "$temp/display"; }
+  poll 100 display_reported || fail "Xvfb did not start: $(cat "$temp/xvfb.log")"
+  export DISPLAY=":$(cat "$temp/display")"
+  poll 50 xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not answer on $DISPLAY"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
+
+# Finds the visible window titled Yorvane: sets `window` and `menu_bar`, and
+# fails unless it is 411 wide with a menu bar above 165 of content.
+find_main_window() {
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Yorvane$' 2>/dev/null | head -n 1)
+  [ -n "$window" ] || fail "no visible window titled Yorvane"
+  geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+  width=${geometry%x*}
+  height=${geometry#*x}
+  [ "$width" -eq 411 ] || fail "window is $geometry, not 411 wide"
+  menu_bar=$((height - 165))
+  [ "$menu_bar" -gt 0 ] && [ "$menu_bar" -lt 60 ] ||
+    fail "window height $height leaves no menu bar of 165 content"
+}
+
+# Prints what xwininfo says of the content area, the window's 411 x 165 child
+# right below the menu bar (the program runs with native child windows);
+# prints nothing when there is none.
+content_area_info() {
+  for child in $(xwininfo -id "$window" -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p'); do
+    info=$(xwininfo -id "$child")
+    w=$(echo "$info" | sed -n 's/ *Width: //p')
+    h=$(echo "$info" | sed -n 's/ *Height: //p')
+    y=$(echo "$info" | sed -n 's/ *Relative upper-left Y: *//p')
+    if [ "$w" = 411 ] && [ "$h" = 165 ] && [ "$y" = "$menu_bar" ]; then
+      echo "$info"
+      return
+    fi
+  done
+}
+
+# Sends Ctrl+Q to the window and waits for the program's exit status.
+quit_with_ctrl_q() {
+  xdotool windowfocus --sync "$window" 2>/dev/null
+  xdotool key ctrl+q
+  poll 100 eval '! kill -0 "$app_pid" 2>/dev/null' || fail "Ctrl+Q did not end the program"
+  wait "$app_pid"
+  status=$?
+  app_pid=
+  [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q"
+}
