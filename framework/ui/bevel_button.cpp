@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "framework/ui/qt_string.h"
+
 namespace framework {
 
 BevelButton::BevelButton(Window& window) : TextControl(window, new QPushButton) {
@@ -24,7 +26,7 @@ String BevelButton::Caption() const {
 }
 
 void BevelButton::SetCaption(std::string_view caption) {
-  QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+  QString text = ToQString(caption);
   // An ampersand is shown as it stands, not taken as a mnemonic mark.
   static_cast<QPushButton*>(Widget())->setText(text.replace('&', "&&"));
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "framework/ui/file_type.h"
+#include "framework/ui/qt_string.h"
 
 namespace framework {
 
@@ -19,7 +20,7 @@ bool FileMatchesType(const FolderItem& item, std::string_view typeName) {
     return true;
   }
   const QMimeType mime = QMimeDatabase().mimeTypeForFile(path);
-  return mime.inherits(QString::fromUtf8(typeName.data(), static_cast<qsizetype>(typeName.size())));
+  return mime.inherits(ToQString(typeName));
 }
 
 }  // namespace framework

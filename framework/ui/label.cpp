@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "framework/ui/qt_string.h"
 #include "framework/ui/unhandled_exception.h"
 
 namespace framework {
@@ -44,9 +45,7 @@ const ClassRecord& Label::Lookup() {
 
 String Label::Text() const { return label_->text().toStdString(); }
 
-void Label::SetText(std::string_view text) {
-  label_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
+void Label::SetText(std::string_view text) { label_->setText(ToQString(text)); }
 
 void Label::SetTextAlign(int32_t align) {
   textAlign_ = align;

@@ -6,6 +6,7 @@
 
 #include "framework/errors.h"
 #include "framework/ui/file_drop.h"
+#include "framework/ui/qt_string.h"
 #include "framework/ui/unhandled_exception.h"
 #include "framework/ui/window.h"
 
@@ -112,9 +113,7 @@ void RectControl::SetEnabled(bool enabled) { widget_->setEnabled(enabled); }
 
 String RectControl::HelpTag() const { return widget_->toolTip().toStdString(); }
 
-void RectControl::SetHelpTag(std::string_view helpTag) {
-  widget_->setToolTip(QString::fromUtf8(helpTag.data(), static_cast<qsizetype>(helpTag.size())));
-}
+void RectControl::SetHelpTag(std::string_view helpTag) { widget_->setToolTip(ToQString(helpTag)); }
 
 void RectControl::SetInitialParent(std::string_view parentName) {
   QWidget* parent = window_.ContentWidget();

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 
+#include "framework/ui/qt_string.h"
+
 namespace framework {
 
 class LineEditWidget : public QLineEdit {
@@ -43,9 +45,7 @@ const ClassRecord& TextField::Lookup() {
 
 String TextField::Text() const { return edit_->text().toStdString(); }
 
-void TextField::SetText(std::string_view text) {
-  edit_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
+void TextField::SetText(std::string_view text) { edit_->setText(ToQString(text)); }
 
 bool TextField::ReadOnly() const { return edit_->isReadOnly(); }
 
@@ -74,8 +74,7 @@ void TextField::SetAlignment(int32_t alignment) {
 String TextField::CueText() const { return edit_->placeholderText().toStdString(); }
 
 void TextField::SetCueText(std::string_view cueText) {
-  edit_->setPlaceholderText(
-      QString::fromUtf8(cueText.data(), static_cast<qsizetype>(cueText.size())));
+  edit_->setPlaceholderText(ToQString(cueText));
 }
 
 bool TextField::Border() const { return edit_->hasFrame(); }

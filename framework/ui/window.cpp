@@ -9,6 +9,7 @@
 #include <cassert>
 
 #include "framework/ui/menu_bar_widget.h"
+#include "framework/ui/qt_string.h"
 #include "framework/ui/runtime.h"
 #include "framework/ui/runtime_observer.h"
 #include "framework/ui/unhandled_exception.h"
@@ -221,9 +222,7 @@ void Window::SetMaxHeight(int32_t height) {
 
 String Window::Title() const { return widget_->windowTitle().toStdString(); }
 
-void Window::SetTitle(std::string_view title) {
-  widget_->setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
-}
+void Window::SetTitle(std::string_view title) { widget_->setWindowTitle(ToQString(title)); }
 
 void Window::SetVisible(bool visible) {
   visible_ = visible;
