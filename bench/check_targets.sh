@@ -15,6 +15,9 @@ peak="$build/bench/bench_peak_memory"
 for program in "$bench" "$peak"; do
   [ -e "$program" ] || { echo "missing $program: build with -DYORVANE_BENCH=ON" >&2; exit 2; }
 done
+for tool in jq iconv; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "needs $tool (apt-get install $tool)" >&2; exit 2; }
+done
 rows=1000000
 repetitions=${REPETITIONS:-3}
 
