@@ -105,6 +105,14 @@ const unsigned char* NextCodePoint(std::string_view utf8, const unsigned char* p
   c = *p;
   if (c < 0x80) return p + 1;
   const auto* begin = reinterpret_cast<const unsigned char*>(utf8.data());
+  // Kana and kanji (E1..EC, EE..EF and two continuation bytes) skip the
+  // general checks.
+  if (((c >= 0xE1 && c <= 0xEC) || c >= 0xEE) && c <= 0xEF &&
+      static_cast<size_t>(p - begin) + 2 < utf8.size() && (p[1] & 0xC0) == 0x80 &&
+      (p[2] & 0xC0) == 0x80) {
+    c = ((c & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F);
+    return p + 3;
+  }
   size_t length = Utf8SequenceLength(utf8, p - begin);
   if (length == 2) {
     c = ((c & 0x1F) << 6) | (p[1] & 0x3F);
@@ -160,7 +168,14 @@ void AppendUtf16(Utf16String& text, std::string_view utf8) {
   const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
   const auto* end = p + utf8.size();
   while (p < end) {
-    // ASCII runs dominate a script: widen them without decoding.
+    // ASCII runs dominate a script: widen them eight at a time.
+    uint64_t word;
+    if (end - p >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ull) == 0)) {
+      for (int i = 0; i < 8; ++i) dst[i] = p[i];
+      dst += 8;
+      p += 8;
+      continue;
+    }
     if (*p < 0x80) {
       *dst++ = *p++;
       continue;
