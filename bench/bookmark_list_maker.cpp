@@ -9,7 +9,7 @@ namespace {
 // splitmix64: the same sequence on every platform, unlike std's distributions.
 class Random {
  public:
-  explicit Random(uint64_t seed) : state_(seed) {}
+  explicit Random(uint64_t start) : state_(start) {}
   uint64_t Next() {
     uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -61,13 +61,13 @@ void AppendRow(std::string& line, Random& random, int64_t& page) {
 
 }  // namespace
 
-uint64_t WriteBookmarkList(const std::string& path, int64_t rows, uint64_t seed) {
+uint64_t WriteBookmarkList(const std::string& path, int64_t rows, uint64_t start) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) {
     std::perror(path.c_str());
     std::exit(2);
   }
-  Random random(seed);
+  Random random(start);
   std::string line =
       "しおりLEVEL1\tしおりLEVEL2\tしおりLEVEL3\tしおりLEVEL4\tページ\t開く\tスタイル\n";
   uint64_t bytes = 0;

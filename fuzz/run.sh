@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds generation_fuzz with clang in build-fuzz and runs it for a while:
 #   fuzz/run.sh [seconds]      (default 60)
-# Runs on a copy of fuzz/corpus in a temporary folder, so the seeds stay as
+# Runs on a copy of fuzz/corpus in a temporary folder, so the starting inputs stay as
 # they are; a crashing input is kept in build-fuzz/artifacts/. Exits non-zero
 # when the fuzzer finds a fault.
 set -eu
