@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QEvent>
+#include <QEventLoop>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -87,7 +88,10 @@ bool RuntimeInit(int argc, char** argv) {
   // The program quits through Quit; the toolkit's own quitting would skip
   // the Close events.
   QGuiApplication::setQuitOnLastWindowClosed(false);
-  SetBackgroundTaskHandler([] { QCoreApplication::processEvents(); });
+  // Long loops let repaints and timers through, but not the user's input: a
+  // click on "JSX作成" during a run would start a second run inside it.
+  SetBackgroundTaskHandler(
+      [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
   return true;
 }
 
