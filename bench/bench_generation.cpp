@@ -56,8 +56,7 @@ BENCHMARK(BM_Generation)
     ->Arg(10'000)
     ->Arg(100'000)
     ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

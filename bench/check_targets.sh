@@ -35,7 +35,7 @@ median_seconds() {
 }
 generation_seconds() {
   $one_core "$bench" \
-    --benchmark_filter="^BM_Generation/$rows/" --benchmark_repetitions="$repetitions" \
+    --benchmark_filter="^BM_Generation/$rows\$" --benchmark_repetitions="$repetitions" \
     --benchmark_format=json >"$work/bench.json" 2>"$work/bench.err" \
     || { cat "$work/bench.err" >&2; exit 2; }
   printf "%.3f" "$(median_seconds "$work/bench.json")"
