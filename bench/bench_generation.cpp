@@ -52,11 +52,7 @@ void BM_Generation(benchmark::State& state) {
   state.counters["script_bytes"] = static_cast<double>(scriptBytes);
 }
 
-BENCHMARK(BM_Generation)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Generation)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
