@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev fonts-noto-cjk
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev qt6-base-private-dev
   clang libclang-rt-14-dev
   xvfb xdotool x11-utils
 )

@@ -1,16 +1,20 @@
 #include "app/window1.h"
 
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <string>
 #include <vector>
 
+#include "framework/background_task.h"
 #include "framework/errors.h"
 #include "framework/ui/event_delegate.h"
 #include "tests/support/started_program.h"
@@ -185,6 +189,32 @@ TEST_F(Window1Test, JsxButtonWithoutAListReportsThroughTheStatusLine) {
   QTest::mouseClick(window_->makejsx()->Widget(), Qt::LeftButton);
   EXPECT_EQ(window_->ST1()->Text(), "ファイルを選択して下さい");
   EXPECT_TRUE(reports_.empty());
+}
+
+// A long loop lets pending work through, but a click waits until the handler
+// that runs the loop has ended: otherwise a second run would start inside it.
+TEST_F(Window1Test, ClicksWaitWhileALongLoopLetsWorkThrough) {
+  WaitUntilExposed();
+  const std::string initial = window_->ST1()->Text();
+  QWidget* button = window_->makejsx()->Widget();
+  QWindow* platformWindow = window_->Widget()->windowHandle();
+  const QPoint local = button->mapTo(window_->Widget(), button->rect().center());
+  const QPoint global = window_->Widget()->mapToGlobal(local);
+  // Queued as the platform queues a user's click.
+  using Delivery = QWindowSystemInterface::AsynchronousDelivery;
+  QWindowSystemInterface::handleMouseEvent<Delivery>(platformWindow, local, global, Qt::LeftButton,
+                                                     Qt::LeftButton, QEvent::MouseButtonPress);
+  QWindowSystemInterface::handleMouseEvent<Delivery>(platformWindow, local, global, Qt::NoButton,
+                                                     Qt::LeftButton, QEvent::MouseButtonRelease);
+  bool timerRan = false;
+  QTimer::singleShot(0, [&timerRan] { timerRan = true; });
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 30) framework::RuntimeBackgroundTask();
+  EXPECT_TRUE(timerRan);
+  EXPECT_EQ(window_->ST1()->Text(), initial) << "the click ran inside the loop";
+  QWindowSystemInterface::flushWindowSystemEvents();
+  EXPECT_EQ(window_->ST1()->Text(), "ファイルを選択して下さい");
 }
 
 TEST_F(Window1Test, HooksOnlyTheFiveHandlersOfTheTable) {
