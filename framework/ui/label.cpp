@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "framework/ui/alignment.h"
 #include "framework/ui/qt_string.h"
 #include "framework/ui/unhandled_exception.h"
 
@@ -49,10 +50,7 @@ void Label::SetText(std::string_view text) { label_->setText(ToQString(text)); }
 
 void Label::SetTextAlign(int32_t align) {
   textAlign_ = align;
-  Qt::Alignment horizontal = align == 2   ? Qt::AlignHCenter
-                             : align == 3 ? Qt::AlignRight
-                                          : Qt::AlignLeft;
-  label_->setAlignment(horizontal | Qt::AlignVCenter);
+  label_->setAlignment(ToolkitAlignment(align));
 }
 
 bool Label::Multiline() const { return label_->wordWrap(); }

@@ -43,54 +43,45 @@ void RectControl::SetBounds(Bounds bounds) {
   Relayout();
 }
 
-void RectControl::SetLeft(int32_t left) {
+template <class Change>
+void RectControl::ChangeFromCurrentPlace(Change change) {
   Bounds bounds = CurrentBounds();
-  bounds.left = left;
+  change(bounds);
   SetBounds(bounds);
+}
+
+void RectControl::SetLeft(int32_t left) {
+  ChangeFromCurrentPlace([left](Bounds& bounds) { bounds.left = left; });
 }
 
 void RectControl::SetTop(int32_t top) {
-  Bounds bounds = CurrentBounds();
-  bounds.top = top;
-  SetBounds(bounds);
+  ChangeFromCurrentPlace([top](Bounds& bounds) { bounds.top = top; });
 }
 
 void RectControl::SetWidth(int32_t width) {
-  Bounds bounds = CurrentBounds();
-  bounds.width = width;
-  SetBounds(bounds);
+  ChangeFromCurrentPlace([width](Bounds& bounds) { bounds.width = width; });
 }
 
 void RectControl::SetHeight(int32_t height) {
-  Bounds bounds = CurrentBounds();
-  bounds.height = height;
-  SetBounds(bounds);
+  ChangeFromCurrentPlace([height](Bounds& bounds) { bounds.height = height; });
 }
 
 // A lock acts from the moment it is set: the place the control has now is
 // where it is tied from.
 void RectControl::SetLockLeft(bool on) {
-  Bounds bounds = CurrentBounds();
-  lockLeft_ = on;
-  SetBounds(bounds);
+  ChangeFromCurrentPlace([this, on](Bounds&) { lockLeft_ = on; });
 }
 
 void RectControl::SetLockTop(bool on) {
-  Bounds bounds = CurrentBounds();
-  lockTop_ = on;
-  SetBounds(bounds);
+  ChangeFromCurrentPlace([this, on](Bounds&) { lockTop_ = on; });
 }
 
 void RectControl::SetLockRight(bool on) {
-  Bounds bounds = CurrentBounds();
-  lockRight_ = on;
-  SetBounds(bounds);
+  ChangeFromCurrentPlace([this, on](Bounds&) { lockRight_ = on; });
 }
 
 void RectControl::SetLockBottom(bool on) {
-  Bounds bounds = CurrentBounds();
-  lockBottom_ = on;
-  SetBounds(bounds);
+  ChangeFromCurrentPlace([this, on](Bounds&) { lockBottom_ = on; });
 }
 
 void RectControl::Relayout() {

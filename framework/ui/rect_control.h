@@ -122,6 +122,11 @@ class RectControl : public PropertyHolder {
   QObject* ConnectionContext() const { return context_.get(); }
 
  private:
+  // Takes the control's current place, lets `change` alter it or the locks,
+  // and makes the result the place the locks act from.
+  template <class Change>
+  void ChangeFromCurrentPlace(Change change);
+
   Window& window_;
   QWidget* widget_;
   std::unique_ptr<QObject> context_;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 
+#include "framework/ui/alignment.h"
 #include "framework/ui/qt_string.h"
 
 namespace framework {
@@ -65,10 +66,7 @@ void TextField::SetLimitText(int32_t limit) {
 
 void TextField::SetAlignment(int32_t alignment) {
   alignment_ = alignment;
-  Qt::Alignment horizontal = alignment == 2   ? Qt::AlignHCenter
-                             : alignment == 3 ? Qt::AlignRight
-                                              : Qt::AlignLeft;
-  edit_->setAlignment(horizontal | Qt::AlignVCenter);
+  edit_->setAlignment(ToolkitAlignment(alignment));
 }
 
 String TextField::CueText() const { return edit_->placeholderText().toStdString(); }
