@@ -1,8 +1,6 @@
 #include "framework/ui/properties.h"
 
-#include <QString>
-#include <QStringDecoder>
-
+#include "framework/encoding.h"
 #include "framework/errors.h"
 
 namespace framework {
@@ -18,13 +16,6 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-bool IsUtf8(std::string_view text) {
-  QStringDecoder decoder(QStringDecoder::Utf8);
-  QString decoded =
-      decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-  return !decoder.hasError();
-}
 
 // Reads one blob from its start to its end.
 class BlobReader {
@@ -57,7 +48,7 @@ class BlobReader {
       case PropertyType::kString: {
         uint32_t length = ReadUInt32();
         std::string_view text = Bytes(length);
-        if (!IsUtf8(text)) Fail("UTF-8 text", position_ - length);
+        if (!IsValidUtf8(text)) Fail("UTF-8 text", position_ - length);
         return framework::String(text);
       }
       case PropertyType::kColor: {
