@@ -57,10 +57,4 @@ class PropertyHolder {
   std::map<std::string, PropertyValue> keptProperties_;
 };
 
-// Reads `blob` (the form PropertyBlobWriter writes) entry by entry and sets
-// each property on `holder` in turn. An unknown name, a value cut short, a
-// Boolean byte other than 00 or 01, or a String that is not UTF-8 raises
-// UnsupportedFormatException naming the entry; the entries before it stay set.
-void SetProperties(PropertyHolder& holder, const framework::String& blob);
-
 }  // namespace framework

@@ -8,6 +8,8 @@
 
 namespace framework {
 
+class PropertyHolder;
+
 // Builds a property blob, the form SetProperties reads: entries one after the
 // other, each the property's name in ASCII letters, one blank, then the value
 // with no type tag. Int32 is 4 bytes big-endian, Boolean 1 byte (00 or 01),
@@ -28,5 +30,11 @@ class PropertyBlobWriter {
 
   framework::String blob_;
 };
+
+// Reads `blob` (the form PropertyBlobWriter writes) entry by entry and sets
+// each property on `holder` in turn. An unknown name, a value cut short, a
+// Boolean byte other than 00 or 01, or a String that is not UTF-8 raises
+// UnsupportedFormatException naming the entry; the entries before it stay set.
+void SetProperties(PropertyHolder& holder, const framework::String& blob);
 
 }  // namespace framework
