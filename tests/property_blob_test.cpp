@@ -82,29 +82,40 @@ TEST(SetPropertiesTest, AppliesEveryEntryAndMatchesNamesWithoutCase) {
 struct MalformedBlob {
   const char* what;
   std::string blob;
+  // How the message ends: it names the entry at fault, or none for a bad name.
+  std::string messageEnd;
 };
 
 void PrintTo(const MalformedBlob& value, std::ostream* out) { *out << value.what; }
 
 class MalformedBlobTest : public testing::TestWithParam<MalformedBlob> {};
 
-TEST_P(MalformedBlobTest, RaisesAndKeepsTheEntriesBeforeIt) {
+TEST_P(MalformedBlobTest, RaisesNamingTheEntryAndKeepsTheEntriesBeforeIt) {
   Probe probe;
   std::string blob = PropertyBlobWriter().Int32("Width", 5).Blob() + GetParam().blob;
-  EXPECT_THROW(framework::SetProperties(probe, blob), framework::UnsupportedFormatException);
+  try {
+    framework::SetProperties(probe, blob);
+    ADD_FAILURE() << "no exception";
+  } catch (const framework::UnsupportedFormatException& error) {
+    EXPECT_TRUE(error.Message().ends_with(GetParam().messageEnd)) << error.Message();
+  }
   EXPECT_EQ(probe.width, 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MalformedBlobTest,
-    testing::Values(MalformedBlob{"UnknownName", PropertyBlobWriter().Int32("Depth", 1).Blob()},
-                    MalformedBlob{"TruncatedInt32", "Width " + Bytes({0x00, 0x01})},
-                    MalformedBlob{"TruncatedString", "Title " + Bytes({0, 0, 0, 9}) + "Yorvane"},
-                    MalformedBlob{"TruncatedColor", "BackColor " + Bytes({0xFF, 0xFF})},
-                    MalformedBlob{"MissingValue", "Visible "},
-                    MalformedBlob{"NameWithoutBlank", "Visible"},
-                    MalformedBlob{"BooleanNeitherZeroNorOne", "Visible " + Bytes({0x02})},
-                    MalformedBlob{"StringNotUtf8", "Title " + Bytes({0, 0, 0, 1, 0xFF})}),
+    testing::Values(
+        MalformedBlob{"UnknownName", PropertyBlobWriter().Int32("Depth", 1).Blob(),
+                      "named \"Depth\""},
+        MalformedBlob{"TruncatedInt32", "Width " + Bytes({0x00, 0x01}), "of \"Width\""},
+        MalformedBlob{"TruncatedString", "Title " + Bytes({0, 0, 0, 9}) + "Yorvane",
+                      "of \"Title\""},
+        MalformedBlob{"TruncatedColor", "BackColor " + Bytes({0xFF, 0xFF}), "of \"BackColor\""},
+        MalformedBlob{"MissingValue", "Visible ", "of \"Visible\""},
+        MalformedBlob{"NameWithoutBlank", "Visible", "at byte 10"},
+        MalformedBlob{"NameNotLetters", "Wid7h " + Bytes({0, 0, 0, 1}), "at byte 10"},
+        MalformedBlob{"BooleanNeitherZeroNorOne", "Visible " + Bytes({0x02}), "of \"Visible\""},
+        MalformedBlob{"StringNotUtf8", "Title " + Bytes({0, 0, 0, 1, 0xFF}), "of \"Title\""}),
     [](const testing::TestParamInfo<MalformedBlob>& info) { return info.param.what; });
 
 }  // namespace

@@ -19,6 +19,8 @@ class BlobReader {
   bool AtEnd() const { return position_ == blob_.size(); }
 
   std::string_view Name() {
+    // Until its value is read, a fault lies in the name and names no entry.
+    name_ = {};
     size_t start = position_;
     while (position_ < blob_.size() && IsAsciiLetter(blob_[position_])) ++position_;
     std::string_view name = blob_.substr(start, position_ - start);
