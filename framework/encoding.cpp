@@ -200,8 +200,7 @@ std::string_view LittleEndianBytes(Utf16String& text) {
   return std::string_view(reinterpret_cast<const char*>(text.data()), 2 * text.size());
 }
 
-std::string ConvertEncoding(std::string_view text, Encoding encoding) {
-  if (encoding == Encoding::UTF8) return ReplaceInvalidUtf8(text);
+std::string ConvertEncoding(std::string_view text, Encoding) {
   Utf16String units;
   AppendUtf16(units, text);
   std::string bytes(kUtf16ByteOrderMark);

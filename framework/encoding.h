@@ -5,11 +5,10 @@
 
 namespace framework {
 
-enum class Encoding { UTF8, UTF16 };
+enum class Encoding { UTF16 };
 
 // The encodings a text can be converted to, named as callers name them.
 struct Encodings {
-  static constexpr Encoding UTF8 = Encoding::UTF8;
   static constexpr Encoding UTF16 = Encoding::UTF16;
 };
 
@@ -28,8 +27,8 @@ void AppendUtf16(Utf16String& text, std::string_view utf8);
 // big-endian machine is swapped in place first.
 std::string_view LittleEndianBytes(Utf16String& text);
 
-// The bytes of `text` in `encoding`. UTF-16 is little-endian with the
-// byte-order mark before the text, so that every reader finds the order.
+// The bytes of `text` in `encoding`: UTF-16, little-endian with the byte-order
+// mark before the text, so that every reader finds the order.
 std::string ConvertEncoding(std::string_view text, Encoding encoding);
 
 // The text of a file's `bytes` as UTF-8, decided once from the bytes: a UTF-8

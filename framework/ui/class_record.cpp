@@ -25,13 +25,6 @@ std::vector<const ClassRecord*>& BuildOrder() {
 
 }  // namespace
 
-bool ClassRecord::IsA(const ClassRecord& other) const {
-  for (const ClassRecord* record = this; record; record = record->parent) {
-    if (record == &other) return true;
-  }
-  return false;
-}
-
 const ClassRecord& BuildClassRecord(const ClassRecord*& slot, std::string runtimeName,
                                     const ClassRecord* parent,
                                     std::vector<std::string> operations) {

@@ -12,9 +12,6 @@ struct ClassRecord {
   std::string runtimeName;
   const ClassRecord* parent = nullptr;
   std::vector<std::string> operations;
-
-  // True for this class and every class below it.
-  bool IsA(const ClassRecord& other) const;
 };
 
 // Builds a class's record the first time and keeps it in `slot`; later calls
