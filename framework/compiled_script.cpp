@@ -9,12 +9,9 @@
 #include <utility>
 #include <vector>
 
-#if defined(__APPLE__)
-#include <mach-o/dyld.h>
-#endif
-
 #include "framework/encoding.h"
 #include "framework/errors.h"
+#include "framework/executable_path.h"
 #include "framework/subprocess.h"
 
 namespace framework {
@@ -33,22 +30,6 @@ std::map<int32_t, PendingCall>& PendingCalls() {
 std::string& FolderOverride() {
   static std::string folder;
   return folder;
-}
-
-std::optional<std::filesystem::path> ExecutablePath() {
-#if defined(__APPLE__)
-  uint32_t size = 0;
-  _NSGetExecutablePath(nullptr, &size);
-  std::string buffer(size, '\0');
-  if (_NSGetExecutablePath(buffer.data(), &size) != 0) return std::nullopt;
-  buffer.resize(std::strlen(buffer.c_str()));
-  return std::filesystem::path(buffer).lexically_normal();
-#else
-  std::error_code error;
-  std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return std::nullopt;
-  return path;
-#endif
 }
 
 std::string ScriptName(int32_t number) { return "Compiled script " + Str(number); }
