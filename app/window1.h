@@ -16,6 +16,9 @@
 // "参照" button, the page-offset field, the "JSX作成" and
 // "Acrobatにしおりをつける" buttons and the status line. Controls are reached
 // by name through the accessors, which give none for a control not there.
+// Building the window and its controls from their property blobs (Layout,
+// CreateControls0, NewControl) lives in window1_layout.cpp; the rest of the
+// methods, the handlers among them, in window1.cpp.
 class Window1 : public framework::Window, public GenerationWindow {
  public:
   Window1();
