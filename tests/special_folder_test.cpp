@@ -2,40 +2,15 @@
 
 #include <gtest/gtest.h>
 #include <pwd.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <optional>
 #include <string>
 
+#include "tests/support/scoped_environment.h"
+
 namespace framework {
 namespace {
-
-// Sets or clears an environment variable for one scope and restores it.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const char* value) : name_(name) {
-    if (const char* old = getenv(name)) old_ = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnvironment() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 std::optional<std::string> UserDatabaseHome() {
   const struct passwd* entry = getpwuid(getuid());
