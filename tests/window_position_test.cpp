@@ -1,7 +1,6 @@
 #include "app/window_position.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +10,7 @@
 #include "app/window1.h"
 #include "framework/ui/runtime.h"
 #include "tests/support/extended_attributes.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/scoped_temp_dir.h"
 #include "tests/support/started_program.h"
 
@@ -101,14 +101,12 @@ TEST_F(WindowPositionFileTest, UnwritableFileIsLeftAlone) {
 }
 
 TEST(PreferenceFileTest, LiesInTheUsersConfigurationFolder) {
-  const char* saved = getenv("XDG_CONFIG_HOME");
-  std::string previous = saved ? saved : "";
-  setenv("XDG_CONFIG_HOME", "/tmp/yorvane-config", 1);
+  ScopedTempDir dir;
+  ScopedEnvironment configHome("XDG_CONFIG_HOME", dir.Path().c_str());
   std::optional<FolderItem> file = PreferenceFile();
-  saved ? setenv("XDG_CONFIG_HOME", previous.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
   ASSERT_TRUE(file.has_value());
 #ifndef __APPLE__
-  EXPECT_EQ(file->AbsolutePath(), "/tmp/yorvane-config/yorvane.pref");
+  EXPECT_EQ(file->AbsolutePath(), (dir.Path() / "yorvane.pref").string());
 #endif
 }
 
@@ -150,5 +148,52 @@ TEST_F(WindowAtKeptPositionTest, FolderInPlaceOfTheFileStillQuits) {
   EXPECT_TRUE(framework::QuitRequested());
   EXPECT_TRUE(reports_.empty());
 }
+
+struct FirstRunCase {
+  const char* name;
+  const char* configHome;  // inside the test's folder; nullptr: unset
+  const char* file;        // where the position is kept, inside the test's folder; nullptr: nowhere
+};
+
+void PrintTo(const FirstRunCase& c, std::ostream* out) { *out << c.name; }
+
+// The program on a fresh account: a home folder, but no configuration folder
+// yet. The test's folder holds a plain file "file" too.
+class FirstRunTest : public StartedProgram, public ::testing::WithParamInterface<FirstRunCase> {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directory(dir_.Path() / "home");
+    dir_.WriteFile("file", "");
+    home_.emplace("HOME", (dir_.Path() / "home").c_str());
+    configHome_.emplace("XDG_CONFIG_HOME", GetParam().configHome
+                                               ? (dir_.Path() / GetParam().configHome).c_str()
+                                               : nullptr);
+    StartedProgram::SetUp();
+  }
+
+  ScopedTempDir dir_;
+  std::optional<ScopedEnvironment> home_;
+  std::optional<ScopedEnvironment> configHome_;
+};
+
+TEST_P(FirstRunTest, ClosingKeepsThePositionAndQuits) {
+  window_->SetLeft(140);
+  window_->SetTop(300);
+  window_->Close();
+  EXPECT_TRUE(framework::QuitRequested());
+  EXPECT_TRUE(reports_.empty());
+  if (GetParam().file) {
+    EXPECT_EQ(ScopedTempDir::ReadAll(dir_.Path() / GetParam().file), "140\n300\n");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Accounts, FirstRunTest,
+    ::testing::Values(FirstRunCase{"NoConfigurationFolderInHome", nullptr,
+                                   "home/.config/yorvane.pref"},
+                      FirstRunCase{"MissingConfigHome", "xdg/config", "xdg/config/yorvane.pref"},
+                      // A folder that cannot be made keeps no position.
+                      FirstRunCase{"ConfigHomeInsideAFile", "file/config", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
