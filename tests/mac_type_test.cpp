@@ -1,39 +1,21 @@
 #include <gtest/gtest.h>
-#include <sys/xattr.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "framework/folder_item.h"
-#include "tests/support/scoped_temp_dir.h"
+#include "tests/support/extended_attributes.h"
 
 namespace framework {
 namespace {
 
-bool HoldsExtendedAttributes(const std::filesystem::path& folder) {
-#if defined(__APPLE__)
-  return setxattr(folder.c_str(), "com.apple.probe", "x", 1, 0, 0) == 0;
-#else
-  return setxattr(folder.c_str(), "user.probe", "x", 1, 0) == 0;
-#endif
-}
-
-// A folder on a file system that keeps the type: the temporary folder, or
-// the working folder (the build folder) where the former refuses, e.g. a
-// tmpfs without user attributes.
+// A folder on a file system that keeps the type.
 class MacTypeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const std::filesystem::path& parent :
-         {std::filesystem::temp_directory_path(), std::filesystem::current_path()}) {
-      auto folder = std::make_unique<ScopedTempDir>(parent);
-      if (!folder->Path().empty() && HoldsExtendedAttributes(folder->Path())) {
-        folder_ = std::move(folder);
-        return;
-      }
-    }
-    GTEST_SKIP() << "no file system here keeps extended attributes";
+    folder_ = FolderKeepingExtendedAttributes();
+    if (!folder_) GTEST_SKIP() << "no file system here keeps extended attributes";
   }
 
   std::unique_ptr<ScopedTempDir> folder_;

@@ -2,40 +2,19 @@
 
 #include <gtest/gtest.h>
 #include <pwd.h>
-#include <stdlib.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
+
+#include "tests/support/scoped_environment.h"
+#include "tests/support/scoped_temp_dir.h"
 
 namespace framework {
 namespace {
 
-// Sets or clears an environment variable for one scope and restores it.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const char* value) : name_(name) {
-    if (const char* old = getenv(name)) old_ = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnvironment() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+namespace fs = std::filesystem;
 
 std::optional<std::string> UserDatabaseHome() {
   const struct passwd* entry = getpwuid(getuid());
@@ -57,32 +36,96 @@ TEST(SpecialFolderTest, PreferencesIsTheLibraryFolderOfHome) {
 
 #else
 
+// Removes `folder` at the end of the scope unless it existed at the start:
+// the user's own configuration folder may be made by a test.
+class RemovedUnlessPresent {
+ public:
+  explicit RemovedUnlessPresent(std::optional<std::string> folder) {
+    if (folder && !fs::exists(*folder)) folder_ = std::move(folder);
+  }
+  ~RemovedUnlessPresent() {
+    std::error_code ignored;
+    if (folder_) fs::remove(*folder_, ignored);
+  }
+  RemovedUnlessPresent(const RemovedUnlessPresent&) = delete;
+  RemovedUnlessPresent& operator=(const RemovedUnlessPresent&) = delete;
+
+ private:
+  std::optional<std::string> folder_;
+};
+
 TEST(SpecialFolderTest, PreferencesFollowsTheConfigurationFolderRules) {
+  ScopedTempDir dir;
+  const std::string config = (dir.Path() / "config").string();
+  const std::string home = (dir.Path() / "home").string();
   std::optional<std::string> databaseHome = UserDatabaseHome();
   std::optional<std::string> fromDatabase;
   if (databaseHome) fromDatabase = *databaseHome + "/.config";
+  RemovedUnlessPresent madeByTheTest(fromDatabase);
   struct Case {
-    const char* configHome;  // nullptr: unset
-    const char* home;        // nullptr: unset
+    std::optional<std::string> configHome;  // none: unset
+    std::optional<std::string> home;        // none: unset
     std::optional<std::string> expected;
   };
   const Case cases[] = {
-      {"/srv/config", "/home/tester", "/srv/config"},
-      {nullptr, "/home/tester", "/home/tester/.config"},
-      {"", "/home/tester", "/home/tester/.config"},
-      {"relative/config", "/home/tester", "/home/tester/.config"},
-      {"/srv/config", nullptr, "/srv/config"},
-      {nullptr, nullptr, fromDatabase},
-      {nullptr, "", fromDatabase},
-      {nullptr, "relative/home", fromDatabase},
+      {config, home, config},           {std::nullopt, home, home + "/.config"},
+      {"", home, home + "/.config"},    {"relative/config", home, home + "/.config"},
+      {config, std::nullopt, config},   {std::nullopt, std::nullopt, fromDatabase},
+      {std::nullopt, "", fromDatabase}, {std::nullopt, "relative/home", fromDatabase},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("XDG_CONFIG_HOME=") + (c.configHome ? c.configHome : "(unset)") +
-                 " HOME=" + (c.home ? c.home : "(unset)"));
-    ScopedEnvironment configHome("XDG_CONFIG_HOME", c.configHome);
-    ScopedEnvironment home("HOME", c.home);
+    SCOPED_TRACE("XDG_CONFIG_HOME=" + c.configHome.value_or("(unset)") +
+                 " HOME=" + c.home.value_or("(unset)"));
+    ScopedEnvironment configHome("XDG_CONFIG_HOME", c.configHome ? c.configHome->c_str() : nullptr);
+    ScopedEnvironment homeVariable("HOME", c.home ? c.home->c_str() : nullptr);
     EXPECT_EQ(PathOf(SpecialFolder::Preferences()), c.expected);
   }
+}
+
+fs::perms ModeOf(const fs::path& folder) { return fs::status(folder).permissions(); }
+
+// The first program run on a fresh account finds no configuration folder.
+TEST(SpecialFolderTest, MissingPreferencesFolderIsMadePrivateWithItsParents) {
+  ScopedTempDir dir;
+  const fs::path home = dir.Path() / "home";
+  fs::create_directory(home);
+  fs::permissions(home, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                            fs::perms::others_read | fs::perms::others_exec);
+  const fs::perms homeMode = ModeOf(home);
+  struct Case {
+    const char* name;
+    std::optional<fs::path> configHome;  // none: unset
+    fs::path expected;
+  };
+  const Case cases[] = {
+      {"no .config in home", std::nullopt, home / ".config"},
+      {"missing XDG_CONFIG_HOME", home / "xdg" / "config", home / "xdg" / "config"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScopedEnvironment configHome("XDG_CONFIG_HOME", c.configHome ? c.configHome->c_str() : nullptr);
+    ScopedEnvironment homeVariable("HOME", home.c_str());
+    EXPECT_EQ(PathOf(SpecialFolder::Preferences()), c.expected.string());
+    ASSERT_TRUE(fs::is_directory(c.expected));
+    for (fs::path folder = c.expected; folder != home; folder = folder.parent_path()) {
+      EXPECT_EQ(ModeOf(folder), fs::perms::owner_all) << folder;
+    }
+    EXPECT_EQ(ModeOf(home), homeMode);
+    // A folder that exists keeps its mode.
+    fs::permissions(c.expected, fs::perms::group_read | fs::perms::group_exec,
+                    fs::perm_options::add);
+    const fs::perms widened = ModeOf(c.expected);
+    SpecialFolder::Preferences();
+    EXPECT_EQ(ModeOf(c.expected), widened);
+  }
+}
+
+TEST(SpecialFolderTest, PreferencesFolderThatCannotBeMadeIsStillGiven) {
+  ScopedTempDir dir;
+  std::string configHome = dir.WriteFile("file", "not a folder") + "/config";
+  ScopedEnvironment variable("XDG_CONFIG_HOME", configHome.c_str());
+  EXPECT_EQ(PathOf(SpecialFolder::Preferences()), configHome);
+  EXPECT_FALSE(fs::exists(configHome));
 }
 
 #endif

@@ -1,14 +1,16 @@
 #include "app/window_position.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 
 #include "app/window1.h"
 #include "framework/ui/runtime.h"
+#include "tests/support/extended_attributes.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/scoped_temp_dir.h"
 #include "tests/support/started_program.h"
 
@@ -24,12 +26,26 @@ struct PositionCase {
 
 void PrintTo(const PositionCase& c, std::ostream* out) { *out << c.name; }
 
-class ReadWindowPositionTest : public ::testing::TestWithParam<PositionCase> {};
+// A fresh working folder for each test, where the bare name "yorvane.pref"
+// lands; one that keeps extended attributes where the machine has one.
+class WindowPositionFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = FolderKeepingExtendedAttributes();
+    keepsExtendedAttributes_ = dir_ != nullptr;
+    if (!dir_) dir_ = std::make_unique<ScopedTempDir>();
+    dir_->EnterAsWorkingDirectory();
+  }
+
+  std::unique_ptr<ScopedTempDir> dir_;
+  bool keepsExtendedAttributes_ = false;
+};
+
+class ReadWindowPositionTest : public WindowPositionFileTest,
+                               public ::testing::WithParamInterface<PositionCase> {};
 
 TEST_P(ReadWindowPositionTest, ReadsTwoLinesWithLowerBounds) {
-  ScopedTempDir dir;
-  dir.EnterAsWorkingDirectory();
-  if (GetParam().text) dir.WriteFile("yorvane.pref", GetParam().text);
+  if (GetParam().text) dir_->WriteFile("yorvane.pref", GetParam().text);
   std::optional<WindowPosition> position = ReadWindowPosition(FolderItem("yorvane.pref"));
   ASSERT_EQ(position.has_value(), GetParam().position.has_value());
   if (position) {
@@ -53,45 +69,44 @@ INSTANTIATE_TEST_SUITE_P(
                       PositionCase{"NoFile", nullptr, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReadWindowPositionTest, FolderInPlaceOfTheFileIsNoPosition) {
-  ScopedTempDir dir;
-  dir.EnterAsWorkingDirectory();
-  std::filesystem::create_directory(dir.Path() / "yorvane.pref");
+TEST_F(WindowPositionFileTest, FolderInPlaceOfTheFileIsNoPosition) {
+  std::filesystem::create_directory(dir_->Path() / "yorvane.pref");
   EXPECT_FALSE(ReadWindowPosition(FolderItem("yorvane.pref")).has_value());
 }
 
-TEST(WriteWindowPositionTest, WritesTwoDecimalLinesThatReadBack) {
-  ScopedTempDir dir;
-  dir.EnterAsWorkingDirectory();
-  dir.WriteFile("yorvane.pref", "1\n2\n3\n4\n");
+TEST_F(WindowPositionFileTest, WritesTwoDecimalLinesThatReadBack) {
+  dir_->WriteFile("yorvane.pref", "1\n2\n3\n4\n");
   FolderItem file("yorvane.pref");
   WriteWindowPosition(file, {-20, 45});
-  EXPECT_EQ(dir.ReadFile("yorvane.pref"), "-20\n45\n");
-  std::string macType = file.MacType();
-  if (!macType.empty()) {
-    EXPECT_EQ(macType, "pref");
-  }
+  EXPECT_EQ(dir_->ReadFile("yorvane.pref"), "-20\n45\n");
   WriteWindowPosition(file, {300, 500});
   EXPECT_EQ(ReadWindowPosition(file)->left, 300);
 }
 
-TEST(WriteWindowPositionTest, UnwritableFileIsLeftAlone) {
-  ScopedTempDir dir;
-  dir.EnterAsWorkingDirectory();
-  std::filesystem::create_directory(dir.Path() / "yorvane.pref");
+TEST_F(WindowPositionFileTest, WrittenFileHasTheTypePref) {
+  if (!keepsExtendedAttributes_) GTEST_SKIP() << "no file system here keeps the Mac file type";
+  FolderItem file("yorvane.pref");
+  WriteWindowPosition(file, {20, 45});
+  EXPECT_EQ(file.MacType(), "pref");
+  // Set on every write, whatever type the file had.
+  file.SetMacType("TEXT");
+  WriteWindowPosition(file, {20, 45});
+  EXPECT_EQ(file.MacType(), "pref");
+}
+
+TEST_F(WindowPositionFileTest, UnwritableFileIsLeftAlone) {
+  std::filesystem::create_directory(dir_->Path() / "yorvane.pref");
   WriteWindowPosition(FolderItem("yorvane.pref"), {1, 2});
-  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "yorvane.pref"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir_->Path() / "yorvane.pref"));
 }
 
 TEST(PreferenceFileTest, LiesInTheUsersConfigurationFolder) {
-  const char* saved = getenv("XDG_CONFIG_HOME");
-  std::string previous = saved ? saved : "";
-  setenv("XDG_CONFIG_HOME", "/tmp/yorvane-config", 1);
+  ScopedTempDir dir;
+  ScopedEnvironment configHome("XDG_CONFIG_HOME", dir.Path().c_str());
   std::optional<FolderItem> file = PreferenceFile();
-  saved ? setenv("XDG_CONFIG_HOME", previous.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
   ASSERT_TRUE(file.has_value());
 #ifndef __APPLE__
-  EXPECT_EQ(file->AbsolutePath(), "/tmp/yorvane-config/yorvane.pref");
+  EXPECT_EQ(file->AbsolutePath(), (dir.Path() / "yorvane.pref").string());
 #endif
 }
 
@@ -133,5 +148,52 @@ TEST_F(WindowAtKeptPositionTest, FolderInPlaceOfTheFileStillQuits) {
   EXPECT_TRUE(framework::QuitRequested());
   EXPECT_TRUE(reports_.empty());
 }
+
+struct FirstRunCase {
+  const char* name;
+  const char* configHome;  // inside the test's folder; nullptr: unset
+  const char* file;        // where the position is kept, inside the test's folder; nullptr: nowhere
+};
+
+void PrintTo(const FirstRunCase& c, std::ostream* out) { *out << c.name; }
+
+// The program on a fresh account: a home folder, but no configuration folder
+// yet. The test's folder holds a plain file "file" too.
+class FirstRunTest : public StartedProgram, public ::testing::WithParamInterface<FirstRunCase> {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directory(dir_.Path() / "home");
+    dir_.WriteFile("file", "");
+    home_.emplace("HOME", (dir_.Path() / "home").c_str());
+    configHome_.emplace("XDG_CONFIG_HOME", GetParam().configHome
+                                               ? (dir_.Path() / GetParam().configHome).c_str()
+                                               : nullptr);
+    StartedProgram::SetUp();
+  }
+
+  ScopedTempDir dir_;
+  std::optional<ScopedEnvironment> home_;
+  std::optional<ScopedEnvironment> configHome_;
+};
+
+TEST_P(FirstRunTest, ClosingKeepsThePositionAndQuits) {
+  window_->SetLeft(140);
+  window_->SetTop(300);
+  window_->Close();
+  EXPECT_TRUE(framework::QuitRequested());
+  EXPECT_TRUE(reports_.empty());
+  if (GetParam().file) {
+    EXPECT_EQ(ScopedTempDir::ReadAll(dir_.Path() / GetParam().file), "140\n300\n");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Accounts, FirstRunTest,
+    ::testing::Values(FirstRunCase{"NoConfigurationFolderInHome", nullptr,
+                                   "home/.config/yorvane.pref"},
+                      FirstRunCase{"MissingConfigHome", "xdg/config", "xdg/config/yorvane.pref"},
+                      // A folder that cannot be made keeps no position.
+                      FirstRunCase{"ConfigHomeInsideAFile", "file/config", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
