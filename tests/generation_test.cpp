@@ -1,11 +1,16 @@
 #include "script_generation/generation.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -277,6 +282,27 @@ TEST_F(GenerationTest, UnreadableListKeepsTheOldScript) {
   fmakejsx(window_);
   EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中", "ファイルを開けません"}));
   EXPECT_EQ(Written(), old);
+}
+
+// A FIFO without a writer would block the run, a device never ends: neither
+// is read, and the run ends as for any list that cannot be opened.
+TEST_F(GenerationTest, ListThatIsNoRegularFileIsNotRead) {
+  const std::string fifo = (dir_.Path() / "fifo").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/null")}) {
+    window_.list = framework::FolderItem(path);
+    window_.messages.clear();
+    std::filesystem::remove(dir_.Path() / kScript);
+    auto run = std::async(std::launch::async, [this] { fmakejsx(window_); });
+    if (run.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+      ADD_FAILURE() << path << " holds the run";
+      // A writer that comes and goes lets a blocked open return, so the run ends.
+      close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+    }
+    run.get();
+    EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中", "ファイルを開けません"})) << path;
+    EXPECT_FALSE(ScriptExists()) << path;
+  }
 }
 
 TEST_F(GenerationTest, PageOffsetIsReadOnceAfterTheGuards) {

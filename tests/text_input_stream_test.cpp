@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "framework/folder_item.h"
@@ -47,12 +48,15 @@ TEST(TextInputStreamTest, ReadingPastTheEndGivesEmptyText) {
   EXPECT_EQ(stream.ReadLine(), "");
 }
 
-TEST(TextInputStreamTest, OpenGivesNoneForWhatCannotBeRead) {
+TEST(TextInputStreamTest, OpensRegularFilesAndLinksToThemOnly) {
   ScopedTempDir dir;
   dir.EnterAsWorkingDirectory();
   EXPECT_EQ(framework::FolderItem("missing.txt").OpenAsTextFile(), nullptr);
   EXPECT_EQ(framework::FolderItem(dir.Path().string()).OpenAsTextFile(), nullptr);
+  EXPECT_EQ(framework::FolderItem("/dev/null").OpenAsTextFile(), nullptr);
   EXPECT_NE(framework::FolderItem(dir.WriteFile("a.txt", "x")).OpenAsTextFile(), nullptr);
+  std::filesystem::create_symlink("a.txt", dir.Path() / "link.txt");
+  EXPECT_NE(framework::FolderItem("link.txt").OpenAsTextFile(), nullptr);
 }
 
 }  // namespace
