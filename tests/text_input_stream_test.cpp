@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "framework/folder_item.h"
@@ -10,23 +11,23 @@
 
 namespace {
 
+using LineList = std::vector<std::string>;
+
 // Every line the stream gives, read as a generation reads them: the first
 // line always, then until the end.
-std::vector<std::string> Lines(std::string text) {
+LineList Lines(std::string text) {
   framework::TextInputStream stream(std::move(text));
-  std::vector<std::string> lines;
+  LineList lines;
   do {
     lines.push_back(stream.ReadLine());
   } while (!stream.EndOfFile());
   return lines;
 }
 
-using Lines_ = std::vector<std::string>;
-
 TEST(TextInputStreamTest, LinesEndAtLfCrOrCrlf) {
   struct Case {
     const char* text;
-    Lines_ lines;
+    LineList lines;
   } cases[] = {
       {"", {""}},
       {"a", {"a"}},
