@@ -256,6 +256,21 @@ TEST_F(GenerationTest, InvalidUtf8ThatIsNoShiftJisReadsAsReplacementCharacters) 
                            AsciiAsUtf16("\",\"this.pageNum=0\",0);\r").substr(2));
 }
 
+// A UTF-8 list cut inside its last character, whose bytes happen to be valid
+// Shift_JIS as a whole, still gives the rows of the UTF-8 list.
+TEST_F(GenerationTest, Utf8ListCutInsideItsLastCharacterStaysUtf8) {
+  const std::string uncut = "しおりLEVEL1\nファイル\t\t\t\t1\t1\n目次\t\t\t\t2\n目次";
+  Generate("しおりLEVEL1\nファイル\t\t\t\t1\t1\n目次\t\t\t\t2\n目\uFFFD\uFFFD");
+  const std::string expected = Written();
+  ASSERT_NE(expected.find(AsciiAsUtf16("\",\"this.pageNum=-1\",2);\r").substr(2)),
+            std::string::npos)
+      << "the cut title is the third row";
+  window_.messages.clear();
+  Generate(uncut.substr(0, uncut.size() - 1));
+  EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中", "JSX作成完了"}));
+  EXPECT_EQ(Written(), expected);
+}
+
 TEST_F(GenerationTest, NoListChosenWritesNothing) {
   fmakejsx(window_);
   EXPECT_EQ(window_.messages, (Messages{"ファイルを選択して下さい"}));
