@@ -12,26 +12,53 @@ namespace {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
+// Checks the bytes at `offset` as one UTF-8 sequence. `needed` is the length
+// of the sequence their first byte leads, 0 when it leads none; the result is
+// how many of those bytes are there and fit it: `needed` for a well-formed
+// sequence, fewer where a byte breaks it or `bytes` ends.
+size_t Utf8SequencePrefix(std::string_view bytes, size_t offset, size_t& needed) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + offset;
+  const size_t available = bytes.size() - offset;
+  const unsigned char first = p[0];
+  // The second byte's range shuts out overlong forms, surrogates and code
+  // points beyond U+10FFFF.
+  unsigned char low = 0x80, high = 0xBF;
+  if (first < 0x80) {
+    needed = 1;
+  } else if (first >= 0xC2 && first <= 0xDF) {
+    needed = 2;
+  } else if (first >= 0xE0 && first <= 0xEF) {
+    needed = 3;
+    if (first == 0xE0) low = 0xA0;
+    if (first == 0xED) high = 0x9F;
+  } else if (first >= 0xF0 && first <= 0xF4) {
+    needed = 4;
+    if (first == 0xF0) low = 0x90;
+    if (first == 0xF4) high = 0x8F;
+  } else {
+    needed = 0;
+    return 0;
+  }
+  size_t fitting = 1;
+  for (; fitting < needed && fitting < available; ++fitting) {
+    const unsigned char c = p[fitting];
+    if (fitting == 1 ? (c < low || c > high) : (c & 0xC0) != 0x80) break;
+  }
+  return fitting;
+}
+
 // Length of the well-formed UTF-8 sequence at `offset`, or 0 when it is not one.
 size_t Utf8SequenceLength(std::string_view bytes, size_t offset) {
-  auto at = [&](size_t i) { return static_cast<unsigned char>(bytes[offset + i]); };
-  auto continuation = [&](size_t i) { return offset + i < bytes.size() && (at(i) & 0xC0) == 0x80; };
-  unsigned char first = at(0);
-  if (first < 0x80) return 1;
-  if (first >= 0xC2 && first <= 0xDF) return continuation(1) ? 2 : 0;
-  if (first >= 0xE0 && first <= 0xEF) {
-    if (!continuation(1) || !continuation(2)) return 0;
-    if (first == 0xE0 && at(1) < 0xA0) return 0;  // overlong
-    if (first == 0xED && at(1) > 0x9F) return 0;  // surrogate
-    return 3;
-  }
-  if (first >= 0xF0 && first <= 0xF4) {
-    if (!continuation(1) || !continuation(2) || !continuation(3)) return 0;
-    if (first == 0xF0 && at(1) < 0x90) return 0;  // overlong
-    if (first == 0xF4 && at(1) > 0x8F) return 0;  // beyond U+10FFFF
-    return 4;
-  }
-  return 0;
+  size_t needed;
+  return Utf8SequencePrefix(bytes, offset, needed) == needed ? needed : 0;
+}
+
+// True when `tail` is the start of a multi-byte UTF-8 sequence that ends too
+// soon: a lead byte and fewer continuation bytes than it needs.
+bool IsCutUtf8Sequence(std::string_view tail) {
+  size_t needed;
+  return !tail.empty() && Utf8SequencePrefix(tail, 0, needed) == tail.size() &&
+         tail.size() < needed;
 }
 
 std::string ReplaceInvalidUtf8(std::string_view bytes) {
@@ -127,9 +154,9 @@ const unsigned char* NextCodePoint(std::string_view utf8, const unsigned char* p
   return p + length;
 }
 
-}  // namespace
-
-bool IsValidUtf8(std::string_view bytes) {
+// The length of the longest well-formed start of `bytes`: where the first
+// byte that starts no well-formed sequence stands, or the size.
+size_t ValidUtf8Length(std::string_view bytes) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t size = bytes.size();
   for (size_t offset = 0; offset < size;) {
@@ -154,11 +181,15 @@ bool IsValidUtf8(std::string_view bytes) {
       continue;
     }
     size_t length = Utf8SequenceLength(bytes, offset);
-    if (length == 0) return false;
+    if (length == 0) return offset;
     offset += length;
   }
-  return true;
+  return size;
 }
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view bytes) { return ValidUtf8Length(bytes) == bytes.size(); }
 
 void AppendUtf16(Utf16String& text, std::string_view utf8) {
   // A character never takes more UTF-16 units than it has UTF-8 bytes.
@@ -213,7 +244,16 @@ std::string DecodeText(std::string bytes) {
   if (view.starts_with("\xEF\xBB\xBF")) return ReplaceInvalidUtf8(view.substr(3));
   if (view.starts_with("\xFF\xFE")) return DecodeUtf16(view.substr(2), "UTF-16LE");
   if (view.starts_with("\xFE\xFF")) return DecodeUtf16(view.substr(2), "UTF-16BE");
-  if (IsValidUtf8(view)) return bytes;
+  const size_t valid = ValidUtf8Length(view);
+  if (valid == view.size()) return bytes;
+  // A UTF-8 list cut inside its last character (a copy broken off) stays
+  // UTF-8, however its bytes would read as Shift_JIS.
+  if (IsCutUtf8Sequence(view.substr(valid))) {
+    const size_t cut = bytes.size() - valid;
+    bytes.resize(valid);
+    for (size_t i = 0; i < cut; ++i) bytes += kReplacementCharacter;
+    return bytes;
+  }
   if (auto shiftJis = Iconv(view, "CP932", true, 1)) return *shiftJis;
   return ReplaceInvalidUtf8(view);
 }

@@ -33,8 +33,10 @@ std::string ConvertEncoding(std::string_view text, Encoding encoding);
 
 // The text of a file's `bytes` as UTF-8, decided once from the bytes: a UTF-8
 // byte-order mark is dropped; a UTF-16 mark (either order) means UTF-16; bytes
-// that are not valid UTF-8 but are valid Shift_JIS (code page 932) are read as
-// that; anything else is UTF-8 with each invalid byte read as U+FFFD.
+// that are valid UTF-8 but for a character cut off at their very end are
+// UTF-8, each byte of the cut character read as U+FFFD; other bytes that are
+// not valid UTF-8 but are valid Shift_JIS (code page 932) are read as that;
+// anything else is UTF-8 with each invalid byte read as U+FFFD.
 std::string DecodeText(std::string bytes);
 
 // True when `bytes` is well-formed UTF-8.

@@ -25,7 +25,8 @@ class FolderItem {
   FolderItem Child(std::string_view name) const;
 
   // The file's text, decoded as DecodeText says; nullptr when it cannot be
-  // read (missing, a folder, no permission). Raises nothing.
+  // read (missing, no permission) or is no regular file nor a link to one (a
+  // folder, a FIFO, a device). Never waits for a writer. Raises nothing.
   std::unique_ptr<TextInputStream> OpenAsTextFile() const;
   // A stream that writes the file in place, creating it or emptying it;
   // nullptr when it cannot be opened. Raises nothing.

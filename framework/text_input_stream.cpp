@@ -14,14 +14,24 @@
 namespace framework {
 
 std::unique_ptr<TextInputStream> TextInputStream::Open(const std::string& path, int& errorNumber) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Only a regular file has an end to read to: a FIFO without a writer would
+  // block the open itself, a device such as /dev/zero never ends. The type is
+  // taken from the open descriptor, and O_NONBLOCK keeps the open from
+  // waiting; it changes nothing for a regular file.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     errorNumber = errno;
     return nullptr;
   }
   struct stat info;
+  const bool stated = fstat(fd, &info) == 0;
+  if (!stated || !S_ISREG(info.st_mode)) {
+    errorNumber = !stated ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    ::close(fd);
+    return nullptr;
+  }
   std::string bytes;
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) ReserveLarge(bytes, info.st_size);
+  ReserveLarge(bytes, info.st_size);
   char buffer[1 << 16];
   for (;;) {
     ssize_t count = ::read(fd, buffer, sizeof buffer);

@@ -12,7 +12,8 @@ namespace framework {
 class TextInputStream {
  public:
   // Opens and decodes the file at `path`; nullptr with `errorNumber` set when
-  // it cannot be read.
+  // it cannot be read or is no regular file (EISDIR for a folder, EINVAL for a
+  // FIFO or a device).
   static std::unique_ptr<TextInputStream> Open(const std::string& path, int& errorNumber);
   explicit TextInputStream(std::string text) : text_(std::move(text)) {}
 

@@ -49,6 +49,12 @@ TEST(DecodeTextTest, DecidesTheEncodingFromTheBytes) {
       {"overlong UTF-8 is Shift_JIS kana", Bytes({0xC0, 0xAF}), "ﾀｯ"},
       {"surrogate in UTF-8, no Shift_JIS", Bytes({0xED, 0xA0, 0x80, 0xFF}),
        "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+      // A cut UTF-8 text whose bytes are valid Shift_JIS as a whole.
+      {"UTF-8 cut in its last character", "しA\xE3\x81", "しA\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"UTF-8 cut after a second byte in range", Bytes({'A', 0xE0, 0xA0}),
+       "A\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"overlong start at the end is Shift_JIS", Bytes({'A', 0xE0, 0x80}), "A烙"},
+      {"Shift_JIS ending in a UTF-8 lead byte", Bytes({0x82, 0xB5, 'A', 0xD8}), "しAﾘ"},
   };
   for (const Case& c : cases) EXPECT_EQ(DecodeText(c.bytes), c.text) << c.name;
 }

@@ -1,11 +1,16 @@
 #include "script_generation/generation.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -251,6 +256,21 @@ TEST_F(GenerationTest, InvalidUtf8ThatIsNoShiftJisReadsAsReplacementCharacters) 
                            AsciiAsUtf16("\",\"this.pageNum=0\",0);\r").substr(2));
 }
 
+// A UTF-8 list cut inside its last character, whose bytes happen to be valid
+// Shift_JIS as a whole, still gives the rows of the UTF-8 list.
+TEST_F(GenerationTest, Utf8ListCutInsideItsLastCharacterStaysUtf8) {
+  const std::string uncut = "しおりLEVEL1\nファイル\t\t\t\t1\t1\n目次\t\t\t\t2\n目次";
+  Generate("しおりLEVEL1\nファイル\t\t\t\t1\t1\n目次\t\t\t\t2\n目\uFFFD\uFFFD");
+  const std::string expected = Written();
+  ASSERT_NE(expected.find(AsciiAsUtf16("\",\"this.pageNum=-1\",2);\r").substr(2)),
+            std::string::npos)
+      << "the cut title is the third row";
+  window_.messages.clear();
+  Generate(uncut.substr(0, uncut.size() - 1));
+  EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中", "JSX作成完了"}));
+  EXPECT_EQ(Written(), expected);
+}
+
 TEST_F(GenerationTest, NoListChosenWritesNothing) {
   fmakejsx(window_);
   EXPECT_EQ(window_.messages, (Messages{"ファイルを選択して下さい"}));
@@ -277,6 +297,27 @@ TEST_F(GenerationTest, UnreadableListKeepsTheOldScript) {
   fmakejsx(window_);
   EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中", "ファイルを開けません"}));
   EXPECT_EQ(Written(), old);
+}
+
+// A FIFO without a writer would block the run, a device never ends: neither
+// is read, and the run ends as for any list that cannot be opened.
+TEST_F(GenerationTest, ListThatIsNoRegularFileIsNotRead) {
+  const std::string fifo = (dir_.Path() / "fifo").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/null")}) {
+    window_.list = framework::FolderItem(path);
+    window_.messages.clear();
+    std::filesystem::remove(dir_.Path() / kScript);
+    auto run = std::async(std::launch::async, [this] { fmakejsx(window_); });
+    if (run.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+      ADD_FAILURE() << path << " holds the run";
+      // A writer that comes and goes lets a blocked open return, so the run ends.
+      close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+    }
+    run.get();
+    EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中", "ファイルを開けません"})) << path;
+    EXPECT_FALSE(ScriptExists()) << path;
+  }
 }
 
 TEST_F(GenerationTest, PageOffsetIsReadOnceAfterTheGuards) {

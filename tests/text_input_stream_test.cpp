@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "framework/folder_item.h"
@@ -9,23 +11,23 @@
 
 namespace {
 
+using LineList = std::vector<std::string>;
+
 // Every line the stream gives, read as a generation reads them: the first
 // line always, then until the end.
-std::vector<std::string> Lines(std::string text) {
+LineList Lines(std::string text) {
   framework::TextInputStream stream(std::move(text));
-  std::vector<std::string> lines;
+  LineList lines;
   do {
     lines.push_back(stream.ReadLine());
   } while (!stream.EndOfFile());
   return lines;
 }
 
-using Lines_ = std::vector<std::string>;
-
 TEST(TextInputStreamTest, LinesEndAtLfCrOrCrlf) {
   struct Case {
     const char* text;
-    Lines_ lines;
+    LineList lines;
   } cases[] = {
       {"", {""}},
       {"a", {"a"}},
@@ -47,12 +49,15 @@ TEST(TextInputStreamTest, ReadingPastTheEndGivesEmptyText) {
   EXPECT_EQ(stream.ReadLine(), "");
 }
 
-TEST(TextInputStreamTest, OpenGivesNoneForWhatCannotBeRead) {
+TEST(TextInputStreamTest, OpensRegularFilesAndLinksToThemOnly) {
   ScopedTempDir dir;
   dir.EnterAsWorkingDirectory();
   EXPECT_EQ(framework::FolderItem("missing.txt").OpenAsTextFile(), nullptr);
   EXPECT_EQ(framework::FolderItem(dir.Path().string()).OpenAsTextFile(), nullptr);
+  EXPECT_EQ(framework::FolderItem("/dev/null").OpenAsTextFile(), nullptr);
   EXPECT_NE(framework::FolderItem(dir.WriteFile("a.txt", "x")).OpenAsTextFile(), nullptr);
+  std::filesystem::create_symlink("a.txt", dir.Path() / "link.txt");
+  EXPECT_NE(framework::FolderItem("link.txt").OpenAsTextFile(), nullptr);
 }
 
 }  // namespace
