@@ -15,6 +15,8 @@
 #include "tests/support/scoped_temp_dir.h"
 #include "tests/support/utf16.h"
 
+namespace yorvane {
+
 namespace {
 
 using Messages = std::vector<std::string>;
@@ -339,3 +341,5 @@ TEST_F(GenerationTest, RemovedWorkingFolderRaises) {
 }
 
 }  // namespace
+
+}  // namespace yorvane

@@ -12,6 +12,8 @@
 #include "tests/support/scoped_temp_dir.h"
 #include "tests/support/started_program.h"
 
+namespace yorvane {
+
 namespace {
 
 using framework::FolderItem;
@@ -135,3 +137,5 @@ TEST_F(WindowAtKeptPositionTest, FolderInPlaceOfTheFileStillQuits) {
 }
 
 }  // namespace
+
+}  // namespace yorvane
