@@ -3,7 +3,19 @@
 #include "framework/background_task.h"
 #include "framework/compiled_script.h"
 
-using namespace framework;
+namespace yorvane {
+
+using framework::AddIntegerScriptParam;
+using framework::AddStringScriptParam;
+using framework::CompleteParamScriptFunction;
+using framework::RuntimeBackgroundTask;
+using framework::ScriptFunction;
+using framework::StartParamScript;
+using framework::String;
+using framework::Variant;
+using framework::VariantToInt32;
+using framework::VariantToString;
+using framework::VarType;
 
 namespace {
 
@@ -33,3 +45,5 @@ String activeacrobat(const std::vector<Variant>& scriptParams) {
 String as_acrobat(const std::vector<Variant>& scriptParams) {
   return RunScript(kAsAcrobatScript, scriptParams);
 }
+
+}  // namespace yorvane

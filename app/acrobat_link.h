@@ -5,6 +5,8 @@
 #include "framework/text.h"
 #include "framework/variant.h"
 
+namespace yorvane {
+
 // The two compiled scripts that reach Adobe Acrobat. Each passes the elements
 // of `scriptParams` in order, an Int32 as an integer and anything else as its
 // text, and gives the script's result. A script that cannot run or fails
@@ -16,3 +18,5 @@ framework::String activeacrobat(const std::vector<framework::Variant>& scriptPar
 // Script 169: has Acrobat run the script file whose path is the one parameter
 // on the document open in it.
 framework::String as_acrobat(const std::vector<framework::Variant>& scriptParams);
+
+}  // namespace yorvane

@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+namespace yorvane {
+
 App::App() : Application(Lookup()) {}
 
 const framework::ClassRecord& App::Lookup() {
@@ -7,3 +9,5 @@ const framework::ClassRecord& App::Lookup() {
   return framework::BuildClassRecord(record, "App", &framework::Application::Lookup(),
                                      {"Constructor"});
 }
+
+}  // namespace yorvane

@@ -2,6 +2,8 @@
 
 #include "framework/ui/application.h"
 
+namespace yorvane {
+
 // The application object: an Application that adds nothing.
 class App : public framework::Application {
  public:
@@ -12,3 +14,5 @@ class App : public framework::Application {
 
   void Constructor() {}
 };
+
+}  // namespace yorvane

@@ -1,5 +1,7 @@
 #include "app/file_types1.h"
 
+namespace yorvane {
+
 namespace FileTypes1 {
 namespace {
 
@@ -26,3 +28,5 @@ void Initialize() {
 }
 
 }  // namespace FileTypes1
+
+}  // namespace yorvane

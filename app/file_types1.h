@@ -4,6 +4,8 @@
 
 #include "framework/ui/file_type.h"
 
+namespace yorvane {
+
 // The file types the program registers at start-up. The rest of the program
 // names "text/plain" by its text, never through pText.
 namespace FileTypes1 {
@@ -17,3 +19,5 @@ extern std::unique_ptr<framework::FileType> pAny;
 void Initialize();
 
 }  // namespace FileTypes1
+
+}  // namespace yorvane

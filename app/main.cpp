@@ -1,3 +1,3 @@
 #include "app/startup.h"
 
-int main(int argc, char** argv) { return RunProgram(argc, argv); }
+int main(int argc, char** argv) { return yorvane::RunProgram(argc, argv); }

@@ -6,6 +6,8 @@
 #include "framework/errors.h"
 #include "framework/ui/quit_menu_item.h"
 
+namespace yorvane {
+
 namespace {
 
 struct MenuEntry {
@@ -92,3 +94,5 @@ std::shared_ptr<class MenuBar1> MenuBar1() {
   }
   return MenuBar1::implicitInstance;
 }
+
+}  // namespace yorvane

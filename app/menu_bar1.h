@@ -4,6 +4,8 @@
 
 #include "framework/ui/menu_bar.h"
 
+namespace yorvane {
+
 // The program's one menu bar: "ファイル" with "終了", and "編集" with the
 // standard edit commands. One shared instance serves the application and
 // the window; the accessor MenuBar1() makes it on first use.
@@ -29,3 +31,5 @@ class MenuBar1 : public framework::MenuBar {
 // The shared instance, built by its first call. The instance is stored only
 // once its menus are built, so a failed build leaves none behind.
 std::shared_ptr<class MenuBar1> MenuBar1();
+
+}  // namespace yorvane

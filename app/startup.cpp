@@ -7,6 +7,8 @@
 #include "framework/ui/runtime.h"
 #include "framework/ui/unhandled_exception.h"
 
+namespace yorvane {
+
 void initialize() {
   framework::RuntimeInitializeFrameworkClasses();
   framework::FileType::Lookup();
@@ -62,3 +64,5 @@ int RunProgram(int argc, char** argv) {
   finalize();
   return framework::RuntimeExit();
 }
+
+}  // namespace yorvane

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+namespace yorvane {
+
 // The program's run, from the process entry to its exit status. RunProgram
 // is all of it; tests run it whole, or its steps one by one.
 
@@ -32,3 +34,5 @@ void finalize();
 // The whole run; the result is the process exit status. The arguments are
 // passed to the run-time alone: the program reads none.
 int RunProgram(int argc, char** argv);
+
+}  // namespace yorvane

@@ -9,6 +9,8 @@
 #include "script_generation/generation.h"
 #include "script_generation/script_file.h"
 
+namespace yorvane {
+
 namespace {
 
 // The registered type of bookmark lists: what the dialog offers and the drop
@@ -138,14 +140,15 @@ void Window1::Event_Open() {
   // Without a Preferences folder the window stays where the system put it.
   if (!gMyPref_) return;
   if (std::optional<WindowPosition> position = ReadWindowPosition(*gMyPref_)) {
-    ::Window1()->SetLeft(position->left);
-    ::Window1()->SetTop(position->top);
+    yorvane::Window1()->SetLeft(position->left);
+    yorvane::Window1()->SetTop(position->top);
   }
 }
 
 void Window1::Event_Close() {
   // Closing the window ends the program, whether or not the position is kept.
-  if (gMyPref_) WriteWindowPosition(*gMyPref_, {::Window1()->Left(), ::Window1()->Top()});
+  if (gMyPref_)
+    WriteWindowPosition(*gMyPref_, {yorvane::Window1()->Left(), yorvane::Window1()->Top()});
   framework::Quit(0);
 }
 
@@ -158,7 +161,7 @@ void Window1::SetST1(const framework::String& message) {
   status->Refresh(true);
 }
 
-void Window1::fmakejsx() { ::fmakejsx(*this); }
+void Window1::fmakejsx() { yorvane::fmakejsx(*this); }
 
 std::shared_ptr<class Window1> Window1() {
   std::shared_ptr<framework::Window> open =
@@ -172,3 +175,5 @@ std::shared_ptr<class Window1> Window1() {
   if (!window) throw framework::IllegalCastException("The open Window1.Window1 is no Window1");
   return window;
 }
+
+}  // namespace yorvane

@@ -12,6 +12,8 @@
 #include "framework/ui/window.h"
 #include "script_generation/generation_window.h"
 
+namespace yorvane {
+
 // The main window, the program's only one: the list file's drop area and
 // "参照" button, the page-offset field, the "JSX作成" and
 // "Acrobatにしおりをつける" buttons and the status line. Controls are reached
@@ -68,3 +70,5 @@ class Window1 : public framework::Window, public GenerationWindow {
 // The main window: the open one if there is one (also while its Open and
 // Close handlers run), else a new one, which opens before this returns.
 std::shared_ptr<class Window1> Window1();
+
+}  // namespace yorvane

@@ -12,6 +12,8 @@
 #include "framework/ui/event_delegate.h"
 #include "framework/ui/property_blob.h"
 
+namespace yorvane {
+
 namespace {
 
 using framework::PropertyBlobWriter;
@@ -258,3 +260,5 @@ void Window1::CreateControls0() {
   framework::SetProperties(NewControl<framework::TextField>("pageplus"), pageplusBlob());
   framework::SetProperties(NewControl<framework::Label>("Label1"), Label1Blob());
 }
+
+}  // namespace yorvane

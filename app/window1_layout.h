@@ -2,6 +2,8 @@
 
 #include "framework/text.h"
 
+namespace yorvane {
+
 // The property blobs of the main window and its controls, as SetProperties
 // reads them.
 framework::String Window1Blob();
@@ -13,3 +15,5 @@ framework::String makejsxBlob();
 framework::String setacrobatBlob();
 framework::String pageplusBlob();
 framework::String Label1Blob();
+
+}  // namespace yorvane

@@ -7,7 +7,15 @@
 #include "framework/text_input_stream.h"
 #include "framework/text_output_stream.h"
 
-using namespace framework;
+namespace yorvane {
+
+using framework::FolderItem;
+using framework::RuntimeCvtReal64ToSInt32;
+using framework::SpecialFolder;
+using framework::Str;
+using framework::TextInputStream;
+using framework::TextOutputStream;
+using framework::Val;
 
 namespace {
 
@@ -45,3 +53,5 @@ void WriteWindowPosition(const FolderItem& file, WindowPosition position) {
   stream->WriteLine(Str(position.top));
   stream->Close();
 }
+
+}  // namespace yorvane

@@ -5,6 +5,8 @@
 
 #include "framework/folder_item.h"
 
+namespace yorvane {
+
 // Where the main window was when it was last closed, kept in "yorvane.pref"
 // as two decimal lines: left, then top.
 struct WindowPosition {
@@ -24,3 +26,5 @@ std::optional<WindowPosition> ReadWindowPosition(const framework::FolderItem& fi
 // Writes `position` to `file`, which gets the Mac file type "pref". Reports
 // nothing: a file that cannot be written keeps no position.
 void WriteWindowPosition(const framework::FolderItem& file, WindowPosition position);
+
+}  // namespace yorvane

@@ -40,7 +40,7 @@ void BM_Generation(benchmark::State& state) {
   const int64_t rows = state.range(0);
   BenchWindow window(ListFor(rows));
   for (auto _ : state) {
-    fmakejsx(window);
+    yorvane::fmakejsx(window);
   }
   if (window.Status() != kDone) {
     state.SkipWithError(("the run ended with " + window.Status()).c_str());

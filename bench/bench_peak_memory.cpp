@@ -40,7 +40,7 @@ int Run(const std::string& folder) {
   }
   BenchWindow window(kListName);
   const long baseline = PeakResidentKilobytes();
-  fmakejsx(window);
+  yorvane::fmakejsx(window);
   const long peak = PeakResidentKilobytes();
   if (window.Status() != "JSX作成完了") {
     std::fprintf(stderr, "the run ended with %s\n", window.Status().c_str());

@@ -8,7 +8,7 @@
 
 // The window a benchmark runs a generation in: a fixed list, an offset of 0,
 // and the last status message kept so that a run can be checked.
-class BenchWindow : public GenerationWindow {
+class BenchWindow : public yorvane::GenerationWindow {
  public:
   explicit BenchWindow(const std::string& listPath) : list_(framework::FolderItem(listPath)) {}
 

@@ -33,11 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string listBytes(text + 1 + offsetLength, size - 1 - offsetLength);
 
   framework::TextInputStream stream(framework::DecodeText(std::move(listBytes)));
-  BookmarkColumns rows;
-  ReadBookmarkList(stream, rows);
+  yorvane::BookmarkColumns rows;
+  yorvane::ReadBookmarkList(stream, rows);
   stream.Close();
-  BookmarkScript built =
-      BuildBookmarkScript(rows, framework::RuntimeCvtReal64ToSInt32(framework::Val(offsetText)));
+  yorvane::BookmarkScript built = yorvane::BuildBookmarkScript(
+      rows, framework::RuntimeCvtReal64ToSInt32(framework::Val(offsetText)));
   const std::string file = std::string(framework::kUtf16ByteOrderMark) +
                            std::string(framework::LittleEndianBytes(built.scriptText)) +
                            std::string(framework::LittleEndianBytes(built.propertyText));

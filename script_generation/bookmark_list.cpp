@@ -3,6 +3,8 @@
 #include "framework/background_task.h"
 #include "framework/text.h"
 
+namespace yorvane {
+
 using framework::InStr;
 using framework::NthField;
 
@@ -11,7 +13,7 @@ void BookmarkColumns::StoreLine(std::string_view line) {
   // Walking the line once gives the same fields as NthField for k = 1 to 7.
   std::string_view rest = line;
   bool more = true;
-  for (int k = 0; k < kBookmarkFieldCount; ++k) {
+  for (size_t k = 0; k < kBookmarkFieldCount; ++k) {
     std::string_view field = more ? NthField(rest, tab, 1) : std::string_view();
     columns_[k].Append(field);
     if (more && field.size() < rest.size()) {
@@ -35,3 +37,5 @@ void ReadBookmarkList(framework::TextInputStream& stream, BookmarkColumns& rows)
     framework::RuntimeBackgroundTask();
   } while (!stream.EndOfFile());
 }
+
+}  // namespace yorvane

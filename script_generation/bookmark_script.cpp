@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+namespace yorvane {
+
 namespace {
 
 constexpr char kCarriageReturn = '\r';
@@ -112,3 +114,5 @@ void AppendJavaScriptString(framework::String& text, std::string_view value) {
   text.append(value.substr(plainFrom));
   text += '"';
 }
+
+}  // namespace yorvane

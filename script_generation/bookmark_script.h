@@ -6,6 +6,8 @@
 
 #include "framework/text.h"
 
+namespace yorvane {
+
 // The statement forms of "makebookmark.jsx", each appended to a text and ended
 // by a carriage return. A bookmark path is given by its level counters c1..cd;
 // an empty path is bookmarkRoot itself.
@@ -28,3 +30,5 @@ void AppendStyleStatement(framework::String& text, BookmarkPath path, int32_t st
 
 // Appends `value` as a double-quoted JavaScript string literal.
 void AppendJavaScriptString(framework::String& text, std::string_view value);
+
+}  // namespace yorvane

@@ -6,6 +6,8 @@
 #include "framework/large_buffer.h"
 #include "script_generation/bookmark_script.h"
 
+namespace yorvane {
+
 using framework::ReserveLarge;
 using framework::RuntimeCvtReal64ToSInt32;
 using framework::Str;
@@ -27,7 +29,7 @@ std::string_view OpenValue(std::string_view flag) {
 // The level (1 to 4) from the leftmost non-empty title, 0 for none.
 int LevelOf(const BookmarkColumns& rows, int32_t rowIndex) {
   for (int level = 1; level <= kLevels; ++level) {
-    if (!rows[static_cast<BookmarkField>(level1Title + level - 1)].Get(rowIndex).empty()) {
+    if (!rows[TitleField(level)].Get(rowIndex).empty()) {
       return level;
     }
   }
@@ -43,13 +45,13 @@ BookmarkScript BuildBookmarkScript(const BookmarkColumns& rows, int32_t pageOffs
   // UTF-16 units than UTF-8 bytes. Room reserved but never written costs no memory.
   size_t titleBytes = 0;
   for (int level = 0; level < kLevels; ++level) {
-    titleBytes += rows[static_cast<BookmarkField>(level1Title + level)].TextBytes();
+    titleBytes += rows[TitleField(level + 1)].TextBytes();
   }
   ReserveLarge(script.scriptText, titleBytes + 96 * static_cast<size_t>(lastRowIndex + 1) + 32);
   size_t propertyStatements = 0;
   for (int32_t rowIndex = 0; rowIndex <= lastRowIndex; ++rowIndex) {
-    propertyStatements += !rows[openFlag].Get(rowIndex).empty();
-    propertyStatements += !rows[styleText].Get(rowIndex).empty();
+    propertyStatements += !rows[BookmarkField::openFlag].Get(rowIndex).empty();
+    propertyStatements += !rows[BookmarkField::styleText].Get(rowIndex).empty();
   }
   ReserveLarge(script.propertyText, kPropertyStatementBytes * propertyStatements);
 
@@ -67,27 +69,25 @@ BookmarkScript BuildBookmarkScript(const BookmarkColumns& rows, int32_t pageOffs
   std::array<int32_t, kLevels> childIndex = {-1, -1, -1, -1};
   for (int32_t rowIndex = 0; rowIndex <= lastRowIndex; ++rowIndex) {
     const double pageValue =
-        (Val(rows[pageText].Get(rowIndex)) - 1.0) + static_cast<double>(pageOffset);
+        (Val(rows[BookmarkField::pageText].Get(rowIndex)) - 1.0) + static_cast<double>(pageOffset);
     const int level = LevelOf(rows, rowIndex);
     if (level > 0) {
       // Level 4 raises its counter first; it is not part of its parent's path.
       if (level == kLevels) ++childIndex[kLevels - 1];
-      AppendCreateChildStatement(
-          statement, BookmarkPath(childIndex.data(), level - 1),
-          rows[static_cast<BookmarkField>(level1Title + level - 1)].Get(rowIndex), Str(pageValue),
-          rowIndex);
+      AppendCreateChildStatement(statement, BookmarkPath(childIndex.data(), level - 1),
+                                 rows[TitleField(level)].Get(rowIndex), Str(pageValue), rowIndex);
       add(script.scriptText);
       if (level < kLevels) {
         ++childIndex[level - 1];
         childIndex[level] = -1;
       }
       const BookmarkPath ownPath(childIndex.data(), level);
-      const std::string_view open = OpenValue(rows[openFlag].Get(rowIndex));
+      const std::string_view open = OpenValue(rows[BookmarkField::openFlag].Get(rowIndex));
       if (!open.empty()) {
         AppendOpenStatement(statement, ownPath, open);
         add(script.propertyText);
       }
-      const std::string_view style = rows[styleText].Get(rowIndex);
+      const std::string_view style = rows[BookmarkField::styleText].Get(rowIndex);
       // The style is written as the number it reads as, never as raw code.
       if (!style.empty()) {
         AppendStyleStatement(statement, ownPath, RuntimeCvtReal64ToSInt32(Val(style)));
@@ -98,3 +98,5 @@ BookmarkScript BuildBookmarkScript(const BookmarkColumns& rows, int32_t pageOffs
   }
   return script;
 }
+
+}  // namespace yorvane

@@ -6,6 +6,8 @@
 #include "framework/text.h"
 #include "script_generation/bookmark_list.h"
 
+namespace yorvane {
+
 // The two texts of the bookmark script, in UTF-16 as the file holds them; the
 // file holds scriptText followed by propertyText.
 struct BookmarkScript {
@@ -17,3 +19,5 @@ struct BookmarkScript {
 // its leftmost non-empty title column; a row without one adds nothing but
 // still uses up its rowIndex. Every page is Val(pageText) - 1 + pageOffset.
 BookmarkScript BuildBookmarkScript(const BookmarkColumns& rows, int32_t pageOffset);
+
+}  // namespace yorvane

@@ -5,7 +5,12 @@
 #include "script_generation/bookmark_tree.h"
 #include "script_generation/script_file.h"
 
-using namespace framework;
+namespace yorvane {
+
+using framework::FolderItem;
+using framework::RuntimeCvtReal64ToSInt32;
+using framework::TextInputStream;
+using framework::Val;
 
 namespace {
 
@@ -41,3 +46,5 @@ void fmakejsx(GenerationWindow& window) {
   WriteScriptFile(script);
   window.SetST1("JSX作成完了");
 }
+
+}  // namespace yorvane

@@ -5,6 +5,8 @@
 #include "framework/folder_item.h"
 #include "framework/text.h"
 
+namespace yorvane {
+
 // What a generation run uses of the main window, and nothing more.
 class GenerationWindow {
  public:
@@ -17,3 +19,5 @@ class GenerationWindow {
   // Shows `message` in the status line and repaints it at once.
   virtual void SetST1(const framework::String& message) = 0;
 };
+
+}  // namespace yorvane

@@ -7,7 +7,14 @@
 #include "framework/folder_item.h"
 #include "framework/text_output_stream.h"
 
-using namespace framework;
+namespace yorvane {
+
+using framework::FolderItem;
+using framework::GetFolderItem;
+using framework::kUtf16ByteOrderMark;
+using framework::LittleEndianBytes;
+using framework::MakeIOException;
+using framework::TextOutputStream;
 
 void WriteScriptFile(BookmarkScript& script) {
   std::optional<FolderItem> file = GetFolderItem(kScriptFileName, 0);
@@ -20,3 +27,5 @@ void WriteScriptFile(BookmarkScript& script) {
                  LittleEndianBytes(script.propertyText)});
   stream->Close();
 }
+
+}  // namespace yorvane

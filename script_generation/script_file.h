@@ -4,6 +4,8 @@
 
 #include "script_generation/bookmark_tree.h"
 
+namespace yorvane {
+
 // The one output file. It is looked up as a bare name, so the generator and the
 // Acrobat button name the same file: the process's working directory.
 inline constexpr std::string_view kScriptFileName = "makebookmark.jsx";
@@ -15,3 +17,5 @@ inline constexpr std::string_view kScriptFileName = "makebookmark.jsx";
 // machine both texts are byte-swapped in place rather than copied: once the file
 // is created, `script` holds them little-endian, not in the machine's order.
 void WriteScriptFile(BookmarkScript& script);
+
+}  // namespace yorvane

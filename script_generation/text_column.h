@@ -8,6 +8,8 @@
 
 #include "framework/large_buffer.h"
 
+namespace yorvane {
+
 // An array of texts that only grows: the texts stand end to end in one buffer,
 // so a column of a million fields costs one allocation, not a million.
 class TextColumn {
@@ -43,3 +45,5 @@ class TextColumn {
   std::string text_;
   std::vector<size_t> ends_;
 };
+
+}  // namespace yorvane

@@ -7,6 +7,8 @@
 #include "framework/errors.h"
 #include "tests/support/scoped_temp_dir.h"
 
+namespace yorvane {
+
 namespace {
 
 using framework::Variant;
@@ -43,3 +45,5 @@ TEST_F(AcrobatLinkTest, FailingScriptRaises) {
 }
 
 }  // namespace
+
+}  // namespace yorvane

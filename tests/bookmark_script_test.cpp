@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace yorvane {
+
 namespace {
 
 // Titles reach Acrobat as JavaScript string literals; these characters cannot
@@ -31,3 +33,5 @@ TEST(JavaScriptStringTest, EscapesWhatWouldEndOrBreakTheLiteral) {
 }
 
 }  // namespace
+
+}  // namespace yorvane

@@ -20,6 +20,8 @@
 #include "tests/support/scoped_temp_dir.h"
 #include "tests/support/utf16.h"
 
+namespace yorvane {
+
 namespace {
 
 using Messages = std::vector<std::string>;
@@ -380,3 +382,5 @@ TEST_F(GenerationTest, RemovedWorkingFolderRaises) {
 }
 
 }  // namespace
+
+}  // namespace yorvane

@@ -20,6 +20,8 @@
 #include "tests/support/scoped_temp_dir.h"
 #include "tests/support/started_program.h"
 
+namespace yorvane {
+
 namespace {
 
 constexpr const char* kDropCaption = "Tab区切りテキストUTF-8をドロップ。";
@@ -147,3 +149,5 @@ TEST_F(ListChoiceTest, CancelledDialogChangesNothing) {
 }
 
 }  // namespace
+
+}  // namespace yorvane

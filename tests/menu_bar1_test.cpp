@@ -15,6 +15,8 @@
 #include "framework/ui/quit_menu_item.h"
 #include "tests/support/started_program.h"
 
+namespace yorvane {
+
 namespace {
 
 struct ItemCase {
@@ -152,3 +154,5 @@ TEST_F(EditMenuTest, ItemsAreDisabledWithoutAFocusedField) {
 }
 
 }  // namespace
+
+}  // namespace yorvane

@@ -9,6 +9,8 @@
 #include "framework/errors.h"
 #include "framework/ui/properties.h"
 
+namespace yorvane {
+
 namespace {
 
 using framework::PropertyBlobWriter;
@@ -119,3 +121,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<MalformedBlob>& info) { return info.param.what; });
 
 }  // namespace
+
+}  // namespace yorvane

@@ -16,6 +16,8 @@
 #include "tests/support/started_program.h"
 #include "tests/support/utf16.h"
 
+namespace yorvane {
+
 namespace {
 
 class ScriptButtonsTest : public StartedProgram {
@@ -102,3 +104,5 @@ TEST_F(ScriptButtonsTest, MissingScriptIsReported) {
 }
 
 }  // namespace
+
+}  // namespace yorvane

@@ -25,6 +25,8 @@
 #include "framework/ui/window.h"
 #include "tests/support/started_program.h"
 
+namespace yorvane {
+
 namespace {
 
 // Records the run-time's steps and the reports of a whole run.
@@ -231,12 +233,12 @@ class ProbeWindow1 : public Window1 {
  public:
   ProbeWindow1() {
     BindEvent(framework::WindowEvent::kOpen, [this] {
-      seenInOpen = ::Window1().get();
+      seenInOpen = yorvane::Window1().get();
       windowsInOpen = framework::OpenWindows().size();
       Event_Open();
     });
     BindEvent(framework::WindowEvent::kClose, [this] {
-      seenInClose = ::Window1().get();
+      seenInClose = yorvane::Window1().get();
       windowsInClose = framework::OpenWindows().size();
       Event_Close();
     });
@@ -271,3 +273,5 @@ TEST_F(StartUp, ClosingTheWindowQuits) {
 }
 
 }  // namespace
+
+}  // namespace yorvane

@@ -19,6 +19,8 @@
 #include "framework/ui/event_delegate.h"
 #include "tests/support/started_program.h"
 
+namespace yorvane {
+
 namespace {
 
 using Window1Test = StartedProgram;
@@ -259,3 +261,5 @@ TEST_F(Window1Test, DelegateDoesNotKeepItsWindowAlive) {
 }
 
 }  // namespace
+
+}  // namespace yorvane

@@ -14,6 +14,8 @@
 #include "tests/support/scoped_temp_dir.h"
 #include "tests/support/started_program.h"
 
+namespace yorvane {
+
 namespace {
 
 using framework::FolderItem;
@@ -197,3 +199,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace yorvane

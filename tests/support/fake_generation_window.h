@@ -6,6 +6,8 @@
 
 #include "script_generation/generation_window.h"
 
+namespace yorvane {
+
 // The three things a generation run uses of the window, recorded for tests.
 class FakeGenerationWindow : public GenerationWindow {
  public:
@@ -21,3 +23,5 @@ class FakeGenerationWindow : public GenerationWindow {
   mutable int pageplusReads = 0;
   std::vector<std::string> messages;
 };
+
+}  // namespace yorvane

@@ -9,6 +9,8 @@
 #include "framework/ui/runtime_observer.h"
 #include "framework/ui/unhandled_exception.h"
 
+namespace yorvane {
+
 namespace {
 
 char programName[] = "ui_tests";
@@ -44,3 +46,5 @@ void StartedProgram::WaitUntilExposed() {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
   ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
 }
+
+}  // namespace yorvane

@@ -8,6 +8,8 @@
 
 #include "app/window1.h"
 
+namespace yorvane {
+
 // A program started by the real start-up routine, its event loop not
 // entered, and shut down again after the test. Records the unhandled
 // exceptions reported meanwhile.
@@ -26,3 +28,5 @@ class StartedProgram : public testing::Test {
 // Arguments for RuntimeInit and RunProgram.
 int TestArgc();
 char** TestArgv();
+
+}  // namespace yorvane
