@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "framework/errors.h"
 #include "tests/support/scoped_temp_dir.h"
@@ -13,45 +16,49 @@ namespace {
 using framework::FolderItem;
 using framework::TextOutputStream;
 
-size_t FileCount(const std::filesystem::path& folder) {
-  return std::distance(std::filesystem::directory_iterator(folder), {});
-}
+class TextOutputStreamTest : public ::testing::Test {
+ protected:
+  TextOutputStreamTest() { dir_.EnterAsWorkingDirectory(); }
 
-TEST(TextOutputStreamTest, CreatedFileAppearsOnlyWhenClosed) {
-  ScopedTempDir dir;
-  dir.EnterAsWorkingDirectory();
-  dir.WriteFile("out.txt", "old");
+  std::vector<std::string> FileNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  ScopedTempDir dir_;
+};
+
+TEST_F(TextOutputStreamTest, CreatedFileAppearsOnlyWhenClosed) {
+  dir_.WriteFile("out.txt", "old");
   auto stream = TextOutputStream::Create(FolderItem("out.txt"));
   EXPECT_TRUE(stream->UseIOExceptions);
   stream->Write("new");
-  EXPECT_EQ(dir.ReadFile("out.txt"), "old");
+  EXPECT_EQ(dir_.ReadFile("out.txt"), "old");
   stream->Close();
-  EXPECT_EQ(dir.ReadFile("out.txt"), "new");
-  EXPECT_EQ(FileCount(dir.Path()), 1u);
+  EXPECT_EQ(dir_.ReadFile("out.txt"), "new");
+  EXPECT_EQ(FileNames(), std::vector<std::string>{"out.txt"});
 }
 
-TEST(TextOutputStreamTest, PiecesAreWrittenInOrder) {
-  ScopedTempDir dir;
-  dir.EnterAsWorkingDirectory();
+TEST_F(TextOutputStreamTest, PiecesAreWrittenInOrder) {
   auto stream = TextOutputStream::Create(FolderItem("out.txt"));
   const std::string large(1 << 20, 'x');
   stream->Write({"a", "", large, "b"});
   stream->Close();
-  EXPECT_EQ(dir.ReadFile("out.txt"), "a" + large + "b");
+  EXPECT_EQ(dir_.ReadFile("out.txt"), "a" + large + "b");
 }
 
-TEST(TextOutputStreamTest, StreamReleasedWithoutCloseLeavesTheFileAndNoTrace) {
-  ScopedTempDir dir;
-  dir.EnterAsWorkingDirectory();
-  dir.WriteFile("out.txt", "old");
+TEST_F(TextOutputStreamTest, StreamReleasedWithoutCloseLeavesTheFileAndNoTrace) {
+  dir_.WriteFile("out.txt", "old");
   TextOutputStream::Create(FolderItem("out.txt"))->Write("new");
-  EXPECT_EQ(dir.ReadFile("out.txt"), "old");
-  EXPECT_EQ(FileCount(dir.Path()), 1u);
+  EXPECT_EQ(dir_.ReadFile("out.txt"), "old");
+  EXPECT_EQ(FileNames(), std::vector<std::string>{"out.txt"});
 }
 
-TEST(TextOutputStreamTest, CreateInAMissingFolderRaisesWithTheReason) {
-  ScopedTempDir dir;
-  dir.EnterAsWorkingDirectory();
+TEST_F(TextOutputStreamTest, CreateInAMissingFolderRaisesWithTheReason) {
   try {
     TextOutputStream::Create(FolderItem("no/such/out.txt"));
     FAIL() << "no IOException";
@@ -61,18 +68,16 @@ TEST(TextOutputStreamTest, CreateInAMissingFolderRaisesWithTheReason) {
   }
 }
 
-TEST(TextOutputStreamTest, CreateTextFileWritesInPlaceWithLineFeeds) {
-  ScopedTempDir dir;
-  dir.EnterAsWorkingDirectory();
-  dir.WriteFile("pref", "1\n2\n3\n");
+TEST_F(TextOutputStreamTest, CreateTextFileWritesInPlaceWithLineFeeds) {
+  dir_.WriteFile("pref", "1\n2\n3\n");
   auto stream = FolderItem("pref").CreateTextFile();
   ASSERT_NE(stream, nullptr);
   EXPECT_FALSE(stream->UseIOExceptions);
-  EXPECT_EQ(dir.ReadFile("pref"), "") << "an existing file is emptied";
+  EXPECT_EQ(dir_.ReadFile("pref"), "") << "an existing file is emptied";
   stream->WriteLine("10");
   stream->WriteLine("40");
   stream->Close();
-  EXPECT_EQ(dir.ReadFile("pref"), "10\n40\n");
+  EXPECT_EQ(dir_.ReadFile("pref"), "10\n40\n");
   EXPECT_EQ(FolderItem("missing/pref").CreateTextFile(), nullptr);
 }
 
