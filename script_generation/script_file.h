@@ -11,5 +11,6 @@ inline constexpr std::string_view kScriptFileName = "makebookmark.jsx";
 // Writes `script` to "makebookmark.jsx": the UTF-16 byte-order mark, then
 // scriptText and propertyText and nothing else, replacing the old file only once the new one
 // is complete. Raises framework::IOException when the file cannot be resolved,
-// created or written; the old file then stays as it was.
+// the user may not write it, or it cannot be created, written or put in place;
+// the old file then stays as it was.
 void WriteScriptFile(BookmarkScript& script);
