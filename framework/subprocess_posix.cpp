@@ -75,6 +75,7 @@ int Spawn(const std::string& path, const std::vector<std::string>& arguments, in
   sigset_t defaults;
   sigemptyset(&defaults);
   sigaddset(&defaults, SIGPIPE);
+  sigaddset(&defaults, SIGXFSZ);
   sigset_t noneBlocked;
   sigemptyset(&noneBlocked);
   posix_spawnattr_setsigdefault(&attributes, &defaults);

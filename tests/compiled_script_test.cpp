@@ -1,6 +1,7 @@
 #include "framework/compiled_script.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "framework/errors.h"
+#include "framework/process_signals.h"
 #include "tests/support/scoped_temp_dir.h"
 
 namespace framework {
@@ -155,6 +157,15 @@ TEST_F(CompiledScriptTest, FailuresRaiseWithTheReason) {
     CompiledScriptException paramError = Failure([&] { CompleteParamScriptFunction(handle); });
     EXPECT_EQ(paramError.Message(), error.Message());
   }
+}
+
+// The program ignores SIGXFSZ for its own writes; a script is ended by it as
+// anywhere else.
+TEST_F(CompiledScriptTest, ScriptHasTheDefaultFileSizeSignal) {
+  IgnoreFileSizeSignal();
+  AddScript(168, "ulimit -f 1\nexec head -c 65536 /dev/zero > '" +
+                     (folder_.Path() / "big").string() + "'\n");
+  EXPECT_EQ(Failure([] { ScriptFunction(168); }).ErrorNumber(), 128 + SIGXFSZ);
 }
 
 TEST_F(CompiledScriptTest, HandleIsGoneAfterCompletionEvenWhenTheScriptFails) {

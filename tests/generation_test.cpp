@@ -2,13 +2,14 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <future>
 #include <initializer_list>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "framework/errors.h"
+#include "framework/process_signals.h"
 #include "tests/support/fake_generation_window.h"
 #include "tests/support/scoped_temp_dir.h"
 #include "tests/support/utf16.h"
@@ -50,16 +52,31 @@ std::string List(std::initializer_list<std::string_view> lines) { return EachEnd
 
 class GenerationTest : public ::testing::Test {
  protected:
+  // As the program's start-up does before it writes any file.
+  static void SetUpTestSuite() { framework::IgnoreFileSizeSignal(); }
+
   GenerationTest() { dir_.EnterAsWorkingDirectory(); }
 
-  // Writes `listBytes` as the chosen list and runs one generation.
-  void Generate(std::string_view listBytes, std::string pageplus = "0") {
+  // Writes `listBytes` as the chosen list.
+  void ChooseList(std::string_view listBytes, std::string pageplus = "0") {
     window_.list = framework::FolderItem(dir_.WriteFile("list.txt", listBytes));
     window_.pageplus = std::move(pageplus);
+  }
+  // Writes `listBytes` as the chosen list and runs one generation.
+  void Generate(std::string_view listBytes, std::string pageplus = "0") {
+    ChooseList(listBytes, std::move(pageplus));
     fmakejsx(window_);
   }
   std::string Written() const { return dir_.ReadFile(kScript); }
   bool ScriptExists() const { return std::filesystem::exists(dir_.Path() / kScript); }
+  std::vector<std::string> FileNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 
   ScopedTempDir dir_;
   FakeGenerationWindow window_;
@@ -342,33 +359,55 @@ TEST_F(GenerationTest, ScriptThatCannotBeReplacedRaisesAndIsNotReportedDone) {
     FAIL() << "no IOException";
   } catch (const framework::IOException& error) {
     EXPECT_EQ(error.ErrorNumber(), EISDIR);
-    EXPECT_NE(error.Message().find(kScript), std::string::npos) << error.Message();
+    // What failed is the replacing, not the writing.
+    for (std::string part :
+         {std::string("replace"), std::string(kScript), std::string(std::strerror(EISDIR))}) {
+      EXPECT_NE(error.Message().find(part), std::string::npos) << error.Message();
+    }
   }
   EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中"}));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 2)
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"list.txt", kScript}))
       << "the temporary file is left behind";
 }
 
-TEST_F(GenerationTest, FailedWriteLeavesTheOldScriptWhole) {
+// Lowers the process's file-size limit to `bytes` while it lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_;
+};
+
+// The write stops part way at the limit (EFBIG), as on a full disk.
+TEST_F(GenerationTest, WriteBeyondTheFileSizeLimitRaisesAndKeepsTheOldScript) {
   Generate(List({"Old\t\t\t\t1"}));
   const std::string old = Written();
   std::string longList;
   for (int row = 0; row < 1000; ++row) longList += "Title\t\t\t\t1\n";
+  ChooseList(longList);
   window_.messages.clear();
-
-  // The file size limit makes the write fail part way (EFBIG), as a full disk would.
-  rlimit saved;
-  getrlimit(RLIMIT_FSIZE, &saved);
-  auto previousHandler = signal(SIGXFSZ, SIG_IGN);
-  rlimit limit = saved;
-  limit.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &limit);
-  EXPECT_THROW(Generate(longList), framework::IOException);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previousHandler);
-
+  try {
+    FileSizeLimit limit(4096);
+    fmakejsx(window_);
+    FAIL() << "no IOException";
+  } catch (const framework::IOException& error) {
+    EXPECT_EQ(error.ErrorNumber(), EFBIG);
+    for (std::string part : {std::string(kScript), std::string(std::strerror(EFBIG))}) {
+      EXPECT_NE(error.Message().find(part), std::string::npos) << error.Message();
+    }
+  }
   EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中"}));
   EXPECT_EQ(Written(), old);
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"list.txt", kScript}));
 }
 
 TEST_F(GenerationTest, RemovedWorkingFolderRaises) {

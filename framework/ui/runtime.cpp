@@ -10,6 +10,7 @@
 #include <string>
 
 #include "framework/background_task.h"
+#include "framework/process_signals.h"
 #include "framework/ui/application.h"
 #include "framework/ui/runtime_observer.h"
 #include "framework/ui/unhandled_exception.h"
@@ -70,6 +71,8 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
 }  // namespace
 
 bool RuntimeInit(int argc, char** argv) {
+  // First of all: the toolkit and the program may write files from here on.
+  IgnoreFileSizeSignal();
   programName = BaseName(argc > 0 ? argv[0] : nullptr);
   state = RunState{};
   ResetUnhandledExceptionState();
