@@ -10,6 +10,7 @@
 #include <typeinfo>
 
 #include "framework/errors.h"
+#include "framework/ui/qt_conversions.h"
 
 namespace framework {
 namespace {
@@ -56,10 +57,9 @@ void RuntimeUnhandledException(std::exception_ptr exception) {
   if (Reporter()) {
     Reporter()(className, message);
   } else if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    QMessageBox::critical(
-        nullptr, QString(),
-        QString::fromUtf8("An exception of class %1 was not handled.\n\n%2")
-            .arg(QString::fromStdString(className), QString::fromStdString(message)));
+    QMessageBox::critical(nullptr, QString(),
+                          QString::fromUtf8("An exception of class %1 was not handled.\n\n%2")
+                              .arg(ToQString(className), ToQString(message)));
   } else {
     std::fprintf(stderr, "An exception of class %s was not handled: %s\n", className.c_str(),
                  message.c_str());

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <string_view>
+
+#include "framework/ui/color.h"
 
 namespace framework {
 
@@ -9,5 +12,7 @@ namespace framework {
 inline QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+inline QColor ToQColor(Color color) { return QColor(color.red, color.green, color.blue); }
 
 }  // namespace framework
