@@ -13,7 +13,7 @@ namespace framework {
 bool FileMatchesType(const FolderItem& item, std::string_view typeName) {
   std::optional<RegisteredFileType> type = FindRegisteredFileType(typeName);
   if (!type || item.Directory()) return false;
-  const QString path = ToQString(item.AbsolutePath());
+  const QString path = ToQPath(item.AbsolutePath());
   const String suffix = QFileInfo(path).suffix().toLower().toStdString();
   if (!suffix.empty() && std::find(type->extensions.begin(), type->extensions.end(), suffix) !=
                              type->extensions.end()) {

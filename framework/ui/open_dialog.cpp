@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QStringList>
+#include <QUrl>
 #include <QWidget>
 
 #include "framework/ui/file_type.h"
@@ -44,8 +45,12 @@ std::optional<FolderItem> OpenDialog::ShowModal() {
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   if (QString filter = NameFilter(filter_); !filter.isEmpty()) dialog.setNameFilter(filter);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return FolderItem(dialog.selectedFiles().first().toStdString());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty()) return std::nullopt;
+  // A platform's own dialog may hand back a name that the toolkit's text
+  // cannot hold; its URL still carries the file system's bytes.
+  const QUrl chosen = dialog.selectedUrls().first();
+  if (chosen.isLocalFile()) return FolderItem(PathOfLocalUrl(chosen));
+  return FolderItem(FromQPath(dialog.selectedFiles().first()));
 }
 
 }  // namespace framework
