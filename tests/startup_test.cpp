@@ -91,8 +91,38 @@ TEST_F(ProgramRun, BuildsClassRecordsFrameworkFirstThenAppWindow1MenuBar1) {
   EXPECT_EQ(App::Lookup().parent, &framework::Application::Lookup());
   EXPECT_EQ(Window1::Lookup().parent, &framework::Window::Lookup());
   EXPECT_EQ(MenuBar1::Lookup().parent, &framework::MenuBar::Lookup());
-  EXPECT_EQ(Window1::Lookup().operations.front(), "Layout");
-  EXPECT_EQ(Window1::Lookup().operations.back(), "fmakejsx");
+  const std::vector<std::string> window1Operations = {"Layout",
+                                                      "CreateControls",
+                                                      "CreateControls0",
+                                                      "ST1",
+                                                      "fileselect",
+                                                      "Rectangle1",
+                                                      "drop",
+                                                      "makejsx",
+                                                      "setacrobat",
+                                                      "pageplus",
+                                                      "Label1",
+                                                      "fileselect_Action",
+                                                      "drop_Open",
+                                                      "drop_DropObject",
+                                                      "makejsx_Action",
+                                                      "setacrobat_Action",
+                                                      "FileMenu",
+                                                      "FileQuit",
+                                                      "EditMenu",
+                                                      "EditUndo",
+                                                      "UntitledMenu1",
+                                                      "EditCut",
+                                                      "EditCopy",
+                                                      "EditPaste",
+                                                      "EditClear",
+                                                      "UntitledMenu0",
+                                                      "EditSelectAll",
+                                                      "Event_Open",
+                                                      "Event_Close",
+                                                      "SetST1",
+                                                      "fmakejsx"};
+  EXPECT_EQ(Window1::Lookup().operations, window1Operations);
 }
 
 // The program closes its window from inside the event loop, by each of the
