@@ -23,6 +23,7 @@
 #include "framework/ui/runtime_observer.h"
 #include "framework/ui/unhandled_exception.h"
 #include "framework/ui/window.h"
+#include "tests/support/message_boxes.h"
 #include "tests/support/started_program.h"
 
 namespace {
@@ -178,6 +179,16 @@ TEST_F(ProgramRun, ExceptionDuringStartUpIsReportedLoopSkippedAndShutDownOrdinar
   // A start-up that failed does not end as a success.
   EXPECT_EQ(status, 1);
   ExpectGlobalsReleased();
+}
+
+TEST_F(ProgramRun, ReportIsTitledWithTheProgramsName) {
+  framework::SetUnhandledExceptionReporter(nullptr);
+  failAt_ = "application registered App";
+  std::vector<ShownMessageBox> shown =
+      AnswerMessageBoxesDuring([] { RunProgram(TestArgc(), TestArgv()); });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].title, "Yorvane");
+  EXPECT_EQ(shown[0].details, "NilObjectException: failed at application registered App");
 }
 
 TEST_F(ProgramRun, ExceptionBeforeTheWindowLeavesNoWindowBehind) {
