@@ -1,8 +1,13 @@
 #pragma once
 
+#include <string_view>
+
 #include "framework/ui/application.h"
 
 namespace yorvane {
+
+// The program's name: its window's title and the title of its reports.
+inline constexpr std::string_view kApplicationName = "Yorvane";
 
 // The application object: an Application that adds nothing.
 class App : public framework::Application {

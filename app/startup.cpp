@@ -4,6 +4,7 @@
 #include "app/file_types1.h"
 #include "app/menu_bar1.h"
 #include "app/window1.h"
+#include "framework/ui/application.h"
 #include "framework/ui/runtime.h"
 #include "framework/ui/unhandled_exception.h"
 
@@ -58,6 +59,7 @@ void finalize() {
 }
 
 int RunProgram(int argc, char** argv) {
+  framework::SetApplicationDisplayName(kApplicationName);
   if (!framework::RuntimeInit(argc, argv)) return 1;
   initialize();
   Main();

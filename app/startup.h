@@ -31,8 +31,9 @@ void UnhandledException(std::exception_ptr exception);
 // types "text/plain" and "special/any".
 void finalize();
 
-// The whole run; the result is the process exit status. The arguments are
-// passed to the run-time alone: the program reads none.
+// The whole run, under the name kApplicationName; the result is the process
+// exit status. The arguments are passed to the run-time alone: the program
+// reads none.
 int RunProgram(int argc, char** argv);
 
 }  // namespace yorvane

@@ -50,6 +50,17 @@ const framework::ClassRecord& Window1::Lookup() {
                                       "drop_DropObject",
                                       "makejsx_Action",
                                       "setacrobat_Action",
+                                      "FileMenu",
+                                      "FileQuit",
+                                      "EditMenu",
+                                      "EditUndo",
+                                      "UntitledMenu1",
+                                      "EditCut",
+                                      "EditCopy",
+                                      "EditPaste",
+                                      "EditClear",
+                                      "UntitledMenu0",
+                                      "EditSelectAll",
                                       "Event_Open",
                                       "Event_Close",
                                       "SetST1",
@@ -60,6 +71,18 @@ template <class C>
 C* Window1::ControlNamed(std::string_view name) const {
   framework::RectControl* control = ControlByName(name);
   return control ? &framework::RuntimeCheckCast<C>(*control) : nullptr;
+}
+
+template <class C>
+C* Window1::MenuItemNamed(std::string_view name) const {
+  framework::MenuItem* item = MenuBar() ? MenuBar()->ItemNamed(name) : nullptr;
+  if (!item) return nullptr;
+  C* cast = dynamic_cast<C*>(item);
+  if (!cast) {
+    throw framework::IllegalCastException("The menu item \"" + std::string(name) + "\" is a " +
+                                          item->Class().runtimeName);
+  }
+  return cast;
 }
 
 framework::String Window1::pageplusText() const {
@@ -133,6 +156,50 @@ void Window1::setacrobat_Action(framework::BevelButton&) {
   activeacrobat({});
   as_acrobat({framework::StringToVariant(path)});
   SetST1("しおり完了");
+}
+
+framework::MenuItem* Window1::FileMenu() const {
+  return MenuItemNamed<framework::MenuItem>("FileMenu");
+}
+
+framework::QuitMenuItem* Window1::FileQuit() const {
+  return MenuItemNamed<framework::QuitMenuItem>("FileQuit");
+}
+
+framework::MenuItem* Window1::EditMenu() const {
+  return MenuItemNamed<framework::MenuItem>("EditMenu");
+}
+
+framework::MenuItem* Window1::EditUndo() const {
+  return MenuItemNamed<framework::MenuItem>("EditUndo");
+}
+
+framework::MenuItem* Window1::UntitledMenu1() const {
+  return MenuItemNamed<framework::MenuItem>("UntitledMenu1");
+}
+
+framework::MenuItem* Window1::EditCut() const {
+  return MenuItemNamed<framework::MenuItem>("EditCut");
+}
+
+framework::MenuItem* Window1::EditCopy() const {
+  return MenuItemNamed<framework::MenuItem>("EditCopy");
+}
+
+framework::MenuItem* Window1::EditPaste() const {
+  return MenuItemNamed<framework::MenuItem>("EditPaste");
+}
+
+framework::MenuItem* Window1::EditClear() const {
+  return MenuItemNamed<framework::MenuItem>("EditClear");
+}
+
+framework::MenuItem* Window1::UntitledMenu0() const {
+  return MenuItemNamed<framework::MenuItem>("UntitledMenu0");
+}
+
+framework::MenuItem* Window1::EditSelectAll() const {
+  return MenuItemNamed<framework::MenuItem>("EditSelectAll");
 }
 
 void Window1::Event_Open() {

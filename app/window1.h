@@ -7,6 +7,8 @@
 #include "framework/ui/bevel_button.h"
 #include "framework/ui/drag_item.h"
 #include "framework/ui/label.h"
+#include "framework/ui/menu_item.h"
+#include "framework/ui/quit_menu_item.h"
 #include "framework/ui/rectangle.h"
 #include "framework/ui/text_field.h"
 #include "framework/ui/window.h"
@@ -49,6 +51,18 @@ class Window1 : public framework::Window, public GenerationWindow {
   void drop_DropObject(framework::Label& label, framework::DragItem& item, int32_t action);
   void makejsx_Action(framework::BevelButton& button);
   void setacrobat_Action(framework::BevelButton& button);
+  // The items of the window's menu bar, by name; none when not there.
+  framework::MenuItem* FileMenu() const;
+  framework::QuitMenuItem* FileQuit() const;
+  framework::MenuItem* EditMenu() const;
+  framework::MenuItem* EditUndo() const;
+  framework::MenuItem* UntitledMenu1() const;
+  framework::MenuItem* EditCut() const;
+  framework::MenuItem* EditCopy() const;
+  framework::MenuItem* EditPaste() const;
+  framework::MenuItem* EditClear() const;
+  framework::MenuItem* UntitledMenu0() const;
+  framework::MenuItem* EditSelectAll() const;
   void Event_Open();
   void Event_Close();
   // Shows `message` in the status line and repaints it before returning.
@@ -62,6 +76,9 @@ class Window1 : public framework::Window, public GenerationWindow {
   C* ControlNamed(std::string_view name) const;
   template <class C>
   C& NewControl(std::string_view name);
+  // The item of the menu bar named `name`, as class C; none when there is none.
+  template <class C>
+  C* MenuItemNamed(std::string_view name) const;
 
   std::optional<framework::FolderItem> gMyPref_;
   std::optional<framework::FolderItem> gTabFile_;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "app/app.h"
 #include "app/menu_bar1.h"
 #include "app/window1.h"
 #include "framework/errors.h"
@@ -119,7 +120,7 @@ framework::String Window1Blob() {
       .Boolean("Composite", false)
       .Boolean("HasBackColor", false)
       .Color("BackColor", kWhite)
-      .String("Title", "Yorvane")
+      .String("Title", kApplicationName)
       .Boolean("Visible", true)
       .Boolean("FullScreen", false)
       .Boolean("MenuBarVisible", true)

@@ -42,7 +42,8 @@ std::string ScriptPath(int32_t number) {
     folder = executable->parent_path() / "scripts";
   } else {
     throw CompiledScriptException(
-        ScriptName(number) + " cannot be run: the program's own folder cannot be found", ENOENT);
+        ScriptName(number) + " cannot be run: the program's own folder cannot be found", ENOENT,
+        number);
   }
   return (folder / Str(number)).string();
 }
@@ -64,7 +65,8 @@ String Run(int32_t number, const std::vector<std::string>& parameters) {
   SubprocessResult result;
   if (int error = RunSubprocess(path, parameters, result)) {
     throw CompiledScriptException(
-        ScriptName(number) + " (\"" + path + "\") cannot be run: " + std::strerror(error), error);
+        ScriptName(number) + " (\"" + path + "\") cannot be run: " + std::strerror(error), error,
+        number);
   }
 
   int status = result.waitStatus;
@@ -82,7 +84,7 @@ String Run(int32_t number, const std::vector<std::string>& parameters) {
   }
   String errorText = ErrorText(std::move(result.standardError));
   if (!errorText.empty()) message += ": " + errorText;
-  throw CompiledScriptException(message, code);
+  throw CompiledScriptException(message, code, number, errorText);
 }
 
 PendingCall& FindCall(int32_t handle) {

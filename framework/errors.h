@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <utility>
 
 namespace framework {
 
@@ -34,8 +35,15 @@ class NilObjectException : public RuntimeException {
 // the system's error code (errno); the message names the file and the reason.
 class IOException : public RuntimeException {
  public:
-  using RuntimeException::RuntimeException;
+  explicit IOException(std::string message, int32_t errorNumber = 0, std::string path = {})
+      : RuntimeException(std::move(message), errorNumber), path_(std::move(path)) {}
   const char* ClassName() const override { return "IOException"; }
+
+  // The file, as the system names it; empty when not known.
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
 };
 
 // Raised when a compiled script cannot be run or ends in failure. ErrorNumber()
@@ -44,8 +52,22 @@ class IOException : public RuntimeException {
 // script and holds its error output.
 class CompiledScriptException : public RuntimeException {
  public:
-  using RuntimeException::RuntimeException;
+  explicit CompiledScriptException(std::string message, int32_t errorNumber = 0, int32_t script = 0,
+                                   std::string errorOutput = {})
+      : RuntimeException(std::move(message), errorNumber),
+        script_(script),
+        errorOutput_(std::move(errorOutput)) {}
   const char* ClassName() const override { return "CompiledScriptException"; }
+
+  // The script's number.
+  int32_t Script() const { return script_; }
+  // What the script wrote to its standard error, without the line ends that
+  // close it; empty when it wrote nothing or never started.
+  const std::string& ErrorOutput() const { return errorOutput_; }
+
+ private:
+  int32_t script_;
+  std::string errorOutput_;
 };
 
 // Raised when a cast to a class fails: the object is of another class.

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev fonts-noto-cjk
   googletest libgtest-dev libbenchmark-dev qt6-base-private-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   xvfb xdotool x11-utils
 )
 if [ "${1:-}" = "--run-only" ]; then
@@ -25,4 +25,12 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# sudo resets the environment, so the setting goes through env. dpkg's
+# progress is kept back unless the installation fails.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! $sudo env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+  cat "$log" >&2
+  exit 1
+fi

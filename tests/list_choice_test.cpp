@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QList>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <filesystem>
 #include <optional>
@@ -135,6 +139,58 @@ TEST_F(ListChoiceTest, DialogChoiceReplacesTheDroppedList) {
   EXPECT_EQ(Shown(), chosen);
   ASSERT_TRUE(Drop({File("dropped again.txt")}));
   EXPECT_EQ(Chosen(), File("dropped again.txt"));
+}
+
+// Linux names files in any bytes; a file manager hands such a name on in its
+// URL, percent-encoded byte by byte.
+TEST_F(ListChoiceTest, ListNamedInShiftJisBytesIsDroppedAndRead) {
+  const std::string list = File("\x83\x8a\x83\x58\x83\x67.txt");  // "リスト.txt" in Shift_JIS
+  QMimeData data;
+  data.setData("text/uri-list",
+               "file://" + QByteArray::fromStdString(list).toPercentEncoding("/") + "\r\n");
+  ASSERT_TRUE(DragEnter(data));
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window_->drop()->Widget(), &drop);
+  EXPECT_EQ(Chosen(), list);
+  // Shown as the toolkit decodes the name; only the chosen file must be exact.
+  EXPECT_EQ(Shown(), QFile::decodeName(QByteArray::fromStdString(list)).toStdString());
+
+  files_.EnterAsWorkingDirectory();
+  QTest::mouseClick(window_->makejsx()->Widget(), Qt::LeftButton);
+  EXPECT_EQ(window_->ST1()->Text(), "JSX作成完了");
+  EXPECT_FALSE(files_.ReadFile("makebookmark.jsx").empty());
+}
+
+// The real dialog, answered as a user would: the file comes back by its path,
+// spaces and URL marks in its name included.
+TEST_F(ListChoiceTest, DialogGivesTheChosenFileByItsPath) {
+  const std::string list = File("リスト 100% #1.txt");
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, &answer, [&answer, &list] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QFileDialog*>(widget);
+      if (!dialog || !dialog->isVisible()) continue;
+      answer.stop();
+      // Typed into the name field, as a user may.
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      ASSERT_NE(name, nullptr);
+      name->setText(QFile::decodeName(QByteArray::fromStdString(list)));
+      QMetaObject::invokeMethod(dialog, "accept");
+    }
+  });
+  answer.start(10);
+  QTimer bound;  // a dialog left open would hold the test for good
+  bound.setSingleShot(true);
+  QObject::connect(&bound, &QTimer::timeout, &bound, [] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* dialog = qobject_cast<QFileDialog*>(widget)) dialog->reject();
+    }
+  });
+  bound.start(10000);
+  QTest::mouseClick(window_->fileselect()->Widget(), Qt::LeftButton);
+  EXPECT_FALSE(answer.isActive()) << "no dialog was shown";
+  EXPECT_EQ(Chosen(), list);
+  EXPECT_EQ(Shown(), list);
 }
 
 TEST_F(ListChoiceTest, CancelledDialogChangesNothing) {

@@ -75,6 +75,36 @@ TEST_F(MenuBar1Test, HoldsTheFileAndEditMenusWithTheirItemsInOrder) {
   }
 }
 
+TEST_F(MenuBar1Test, WindowAccessorsGiveTheItemsOfTheSharedBarInBarOrder) {
+  using Accessor = framework::MenuItem* (*)(const class Window1&);
+  const std::pair<const char*, Accessor> accessors[] = {
+      {"FileMenu", [](const class Window1& w) -> framework::MenuItem* { return w.FileMenu(); }},
+      {"FileQuit", [](const class Window1& w) -> framework::MenuItem* { return w.FileQuit(); }},
+      {"EditMenu", [](const class Window1& w) { return w.EditMenu(); }},
+      {"EditUndo", [](const class Window1& w) { return w.EditUndo(); }},
+      {"UntitledMenu1", [](const class Window1& w) { return w.UntitledMenu1(); }},
+      {"EditCut", [](const class Window1& w) { return w.EditCut(); }},
+      {"EditCopy", [](const class Window1& w) { return w.EditCopy(); }},
+      {"EditPaste", [](const class Window1& w) { return w.EditPaste(); }},
+      {"EditClear", [](const class Window1& w) { return w.EditClear(); }},
+      {"UntitledMenu0", [](const class Window1& w) { return w.UntitledMenu0(); }},
+      {"EditSelectAll", [](const class Window1& w) { return w.EditSelectAll(); }},
+  };
+  // Each menu, followed by its items: the order of the bar.
+  std::vector<framework::MenuItem*> inBarOrder;
+  std::shared_ptr<class MenuBar1> bar = MenuBar1();
+  for (int m = 0; m < bar->Count(); ++m) {
+    inBarOrder.push_back(bar->Item(m));
+    for (int i = 0; i < bar->Item(m)->Count(); ++i) inBarOrder.push_back(bar->Item(m)->Item(i));
+  }
+  ASSERT_EQ(inBarOrder.size(), std::size(accessors));
+  for (size_t i = 0; i < inBarOrder.size(); ++i) {
+    SCOPED_TRACE(accessors[i].first);
+    EXPECT_EQ(inBarOrder[i]->Name(), accessors[i].first);
+    EXPECT_EQ(accessors[i].second(*window_), inBarOrder[i]);
+  }
+}
+
 TEST_F(MenuBar1Test, WindowShowsTheMenusWithShortcutsAndSeparators) {
   QMenuBar* menuBar = window_->MenuBarWidget();
   ASSERT_NE(menuBar, nullptr);

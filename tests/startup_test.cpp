@@ -23,6 +23,7 @@
 #include "framework/ui/runtime_observer.h"
 #include "framework/ui/unhandled_exception.h"
 #include "framework/ui/window.h"
+#include "tests/support/message_boxes.h"
 #include "tests/support/started_program.h"
 
 namespace yorvane {
@@ -93,8 +94,38 @@ TEST_F(ProgramRun, BuildsClassRecordsFrameworkFirstThenAppWindow1MenuBar1) {
   EXPECT_EQ(App::Lookup().parent, &framework::Application::Lookup());
   EXPECT_EQ(Window1::Lookup().parent, &framework::Window::Lookup());
   EXPECT_EQ(MenuBar1::Lookup().parent, &framework::MenuBar::Lookup());
-  EXPECT_EQ(Window1::Lookup().operations.front(), "Layout");
-  EXPECT_EQ(Window1::Lookup().operations.back(), "fmakejsx");
+  const std::vector<std::string> window1Operations = {"Layout",
+                                                      "CreateControls",
+                                                      "CreateControls0",
+                                                      "ST1",
+                                                      "fileselect",
+                                                      "Rectangle1",
+                                                      "drop",
+                                                      "makejsx",
+                                                      "setacrobat",
+                                                      "pageplus",
+                                                      "Label1",
+                                                      "fileselect_Action",
+                                                      "drop_Open",
+                                                      "drop_DropObject",
+                                                      "makejsx_Action",
+                                                      "setacrobat_Action",
+                                                      "FileMenu",
+                                                      "FileQuit",
+                                                      "EditMenu",
+                                                      "EditUndo",
+                                                      "UntitledMenu1",
+                                                      "EditCut",
+                                                      "EditCopy",
+                                                      "EditPaste",
+                                                      "EditClear",
+                                                      "UntitledMenu0",
+                                                      "EditSelectAll",
+                                                      "Event_Open",
+                                                      "Event_Close",
+                                                      "SetST1",
+                                                      "fmakejsx"};
+  EXPECT_EQ(Window1::Lookup().operations, window1Operations);
 }
 
 // The program closes its window from inside the event loop, by each of the
@@ -150,6 +181,16 @@ TEST_F(ProgramRun, ExceptionDuringStartUpIsReportedLoopSkippedAndShutDownOrdinar
   // A start-up that failed does not end as a success.
   EXPECT_EQ(status, 1);
   ExpectGlobalsReleased();
+}
+
+TEST_F(ProgramRun, ReportIsTitledWithTheProgramsName) {
+  framework::SetUnhandledExceptionReporter(nullptr);
+  failAt_ = "application registered App";
+  std::vector<ShownMessageBox> shown =
+      AnswerMessageBoxesDuring([] { RunProgram(TestArgc(), TestArgv()); });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].title, "Yorvane");
+  EXPECT_EQ(shown[0].details, "NilObjectException: failed at application registered App");
 }
 
 TEST_F(ProgramRun, ExceptionBeforeTheWindowLeavesNoWindowBehind) {

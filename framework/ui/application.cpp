@@ -1,5 +1,8 @@
 #include "framework/ui/application.h"
 
+#include <QGuiApplication>
+
+#include "framework/ui/qt_conversions.h"
 #include "framework/ui/runtime_observer.h"
 
 namespace framework {
@@ -16,6 +19,12 @@ const ClassRecord& Application::Lookup() {
   static const ClassRecord* record = nullptr;
   return BuildClassRecord(record, "Application", nullptr);
 }
+
+void SetApplicationDisplayName(std::string_view name) {
+  QGuiApplication::setApplicationDisplayName(ToQString(name));
+}
+
+String ApplicationDisplayName() { return QGuiApplication::applicationDisplayName().toStdString(); }
 
 void RuntimeRegisterAppObject(std::unique_ptr<Application> application) {
   Registered() = std::move(application);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
+#include "framework/text.h"
 #include "framework/ui/class_record.h"
 #include "framework/ui/menu_bar.h"
 
@@ -29,6 +31,12 @@ class Application {
   const ClassRecord& record_;
   std::shared_ptr<framework::MenuBar> menuBar_;
 };
+
+// The name by which the program presents itself to its user, as in the title
+// of its reports. Until it is set, the toolkit's default: the executable's
+// name, or nothing before the toolkit has started.
+void SetApplicationDisplayName(std::string_view name);
+String ApplicationDisplayName();
 
 // Hands the application object to the framework, which holds it from now on.
 void RuntimeRegisterAppObject(std::unique_ptr<Application> application);

@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "framework/ui/qt_string.h"
+#include "framework/ui/qt_conversions.h"
 
 namespace framework {
 
@@ -63,7 +63,7 @@ void BevelButton::SetBackColor(framework::Color color) {
 
 void BevelButton::ApplyBackColor() {
   QPalette palette = Widget()->palette();
-  QColor color = hasBackColor_ ? QColor(backColor_.red, backColor_.green, backColor_.blue)
+  QColor color = hasBackColor_ ? ToQColor(backColor_)
                                : QApplication::palette(Widget()).color(QPalette::Button);
   palette.setColor(QPalette::Button, color);
   Widget()->setPalette(palette);

@@ -12,6 +12,7 @@
 #include "framework/folder_item.h"
 #include "framework/ui/drag_item.h"
 #include "framework/ui/file_type_match.h"
+#include "framework/ui/qt_conversions.h"
 #include "framework/ui/rect_control.h"
 
 namespace framework {
@@ -22,7 +23,7 @@ std::optional<FolderItem> FirstItem(const QMimeData* data) {
   if (!data || !data->hasUrls() || data->urls().isEmpty()) return std::nullopt;
   const QUrl& url = data->urls().first();
   if (!url.isLocalFile()) return std::nullopt;
-  return FolderItem(url.toLocalFile().toStdString());
+  return FolderItem(PathOfLocalUrl(url));
 }
 
 class FileDropFilter : public QObject {

@@ -6,14 +6,14 @@
 #include <algorithm>
 
 #include "framework/ui/file_type.h"
-#include "framework/ui/qt_string.h"
+#include "framework/ui/qt_conversions.h"
 
 namespace framework {
 
 bool FileMatchesType(const FolderItem& item, std::string_view typeName) {
   std::optional<RegisteredFileType> type = FindRegisteredFileType(typeName);
   if (!type || item.Directory()) return false;
-  const QString path = QString::fromStdString(item.AbsolutePath());
+  const QString path = ToQPath(item.AbsolutePath());
   const String suffix = QFileInfo(path).suffix().toLower().toStdString();
   if (!suffix.empty() && std::find(type->extensions.begin(), type->extensions.end(), suffix) !=
                              type->extensions.end()) {

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "framework/ui/alignment.h"
-#include "framework/ui/qt_string.h"
+#include "framework/ui/qt_conversions.h"
 #include "framework/ui/unhandled_exception.h"
 
 namespace framework {

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "framework/ui/qt_conversions.h"
 #include "framework/ui/quit_menu_item.h"
 #include "framework/ui/unhandled_exception.h"
 
@@ -13,15 +14,14 @@ namespace {
 
 QString MenuText(const String& text) {
   // An ampersand is shown as it stands, not taken as a mnemonic mark.
-  return QString::fromStdString(text).replace('&', "&&");
+  return ToQString(text).replace('&', "&&");
 }
 
 // "Cmd" names the platform's command key, which the toolkit calls "Ctrl"
 // and shows as the Command key on the Mac.
 QKeySequence Shortcut(const std::optional<String>& shortcut) {
   if (!shortcut || shortcut->empty()) return QKeySequence();
-  return QKeySequence(QString::fromStdString(*shortcut).replace("Cmd", "Ctrl"),
-                      QKeySequence::PortableText);
+  return QKeySequence(ToQString(*shortcut).replace("Cmd", "Ctrl"), QKeySequence::PortableText);
 }
 
 void UpdateEnabled(QAction* action, const MenuItem& item) {
@@ -34,7 +34,7 @@ void AddItem(QMenu* menu, MenuItem& item, const std::weak_ptr<MenuBar>& bar) {
     return;
   }
   QAction* action = menu->addAction(MenuText(item.Text()));
-  action->setObjectName(QString::fromStdString(item.Name()));
+  action->setObjectName(ToQString(item.Name()));
   action->setShortcut(Shortcut(item.KeyboardShortcut()));
   action->setMenuRole(dynamic_cast<QuitMenuItem*>(&item) ? QAction::QuitRole : QAction::NoRole);
   MenuItem* itemPointer = &item;
@@ -56,7 +56,7 @@ QMenuBar* BuildMenuBarWidget(const std::shared_ptr<MenuBar>& bar, QWidget* paren
   for (int32_t m = 0; m < bar->Count(); ++m) {
     MenuItem& menuItem = *bar->Item(m);
     QMenu* menu = widget->addMenu(MenuText(menuItem.Text()));
-    menu->setObjectName(QString::fromStdString(menuItem.Name()));
+    menu->setObjectName(ToQString(menuItem.Name()));
     menu->menuAction()->setEnabled(menuItem.AutoEnable() || menuItem.Enabled());
     for (int32_t i = 0; i < menuItem.Count(); ++i) AddItem(menu, *menuItem.Item(i), weakBar);
   }

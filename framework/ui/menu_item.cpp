@@ -26,6 +26,14 @@ MenuItem* MenuItem::Child(std::string_view name) const {
   return nullptr;
 }
 
+MenuItem* MenuItem::ItemNamed(std::string_view name) const {
+  if (MenuItem* child = Child(name)) return child;
+  for (const auto& child : children_) {
+    if (MenuItem* item = child->ItemNamed(name)) return item;
+  }
+  return nullptr;
+}
+
 bool MenuItem::CanAct() const {
   std::optional<EditCommand> command = EditCommandNamed(name_);
   if (!command) return true;

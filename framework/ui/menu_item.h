@@ -46,6 +46,9 @@ class MenuItem {
   MenuItem* Item(int32_t index) const;
   // The first child named `name`; nullptr when there is none.
   MenuItem* Child(std::string_view name) const;
+  // The first item named `name` at any depth below this one, each child
+  // before the children's own items; nullptr when there is none.
+  MenuItem* ItemNamed(std::string_view name) const;
 
   // Whether choosing the item would do something now.
   virtual bool CanAct() const;

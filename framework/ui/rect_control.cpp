@@ -6,7 +6,7 @@
 
 #include "framework/errors.h"
 #include "framework/ui/file_drop.h"
-#include "framework/ui/qt_string.h"
+#include "framework/ui/qt_conversions.h"
 #include "framework/ui/unhandled_exception.h"
 #include "framework/ui/window.h"
 

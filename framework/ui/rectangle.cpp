@@ -3,12 +3,9 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "framework/ui/qt_conversions.h"
+
 namespace framework {
-namespace {
-
-QColor ToQColor(framework::Color color) { return QColor(color.red, color.green, color.blue); }
-
-}  // namespace
 
 class RectangleWidget : public QWidget {
  public:

@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "framework/ui/qt_conversions.h"
+
 namespace framework {
 
 void TextControl::SetTextFont(std::string_view font) {
@@ -40,7 +42,7 @@ void TextControl::SetUnderline(bool on) {
 void TextControl::SetTextColor(framework::Color color) {
   textColor_ = color;
   QPalette palette = Widget()->palette();
-  QColor qColor(color.red, color.green, color.blue);
+  QColor qColor = ToQColor(color);
   palette.setColor(QPalette::WindowText, qColor);
   palette.setColor(QPalette::ButtonText, qColor);
   palette.setColor(QPalette::Text, qColor);
@@ -50,7 +52,7 @@ void TextControl::SetTextColor(framework::Color color) {
 void TextControl::ApplyFont() {
   QFont font = QApplication::font();
   if (!textFont_.empty() && textFont_ != "System") {
-    font.setFamily(QString::fromStdString(textFont_));
+    font.setFamily(ToQString(textFont_));
   }
   if (textSize_ > 0) {
     constexpr double kPointsPerInch = 72.0;

@@ -6,7 +6,7 @@
 #include <QMimeData>
 
 #include "framework/ui/alignment.h"
-#include "framework/ui/qt_string.h"
+#include "framework/ui/qt_conversions.h"
 
 namespace framework {
 
@@ -86,7 +86,7 @@ void TextField::SetTabStop(bool on) {
 
 void TextField::SetBackColor(framework::Color color) {
   QPalette palette = edit_->palette();
-  palette.setColor(QPalette::Base, QColor(color.red, color.green, color.blue));
+  palette.setColor(QPalette::Base, ToQColor(color));
   edit_->setPalette(palette);
 }
 

@@ -6,10 +6,14 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <typeinfo>
 
 #include "framework/errors.h"
+#include "framework/text.h"
+#include "framework/ui/application.h"
+#include "framework/ui/qt_conversions.h"
 
 namespace framework {
 namespace {
@@ -28,18 +32,51 @@ std::string DemangledName(const std::type_info& type) {
   return status == 0 && name ? name.get() : type.name();
 }
 
-void Describe(std::exception_ptr exception, std::string& className, std::string& message) {
+// What the report says of an exception: first, for the person at the window,
+// what went wrong; then, as details, its class and its message, which name
+// the file or the script and the status.
+struct Report {
+  std::string className;
+  std::string message;
+  std::string text;
+  std::string details;
+};
+
+Report Describe(std::exception_ptr exception) {
+  Report report;
   try {
     std::rethrow_exception(exception);
+  } catch (const CompiledScriptException& e) {
+    report = {e.ClassName(), e.Message(), e.ErrorOutput(), ""};
+    if (report.text.empty()) {
+      report.text = "コンパイル済みスクリプト" + Str(e.Script()) + "が失敗しました。";
+    }
+  } catch (const IOException& e) {
+    report = {e.ClassName(), e.Message(), e.Message(), ""};
+    if (!e.Path().empty() && e.ErrorNumber() != 0) {
+      report.text =
+          "ファイル「" + e.Path() + "」に書き込めません：" + std::strerror(e.ErrorNumber());
+    }
   } catch (const RuntimeException& e) {
-    className = e.ClassName();
-    message = e.Message();
+    report = {e.ClassName(), e.Message(), "", ""};
   } catch (const std::exception& e) {
-    className = DemangledName(typeid(e));
-    message = e.what();
+    report = {DemangledName(typeid(e)), e.what(), "", ""};
   } catch (...) {
-    className = "unknown exception";
+    report.className = "unknown exception";
   }
+  if (report.text.empty()) report.text = "予期しないエラーが起きました。";
+  report.details = report.className;
+  if (!report.message.empty()) report.details += ": " + report.message;
+  return report;
+}
+
+void ShowMessageBox(const Report& report) {
+  QMessageBox box(QMessageBox::Critical, ToQString(ApplicationDisplayName()),
+                  ToQString(report.text), QMessageBox::Ok, QApplication::activeWindow());
+  // An error output is shown as it stands, never read as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.setDetailedText(ToQString(report.details));
+  box.exec();
 }
 
 }  // namespace
@@ -50,19 +87,15 @@ void SetUnhandledExceptionReporter(UnhandledExceptionReporter reporter) {
 
 void RuntimeUnhandledException(std::exception_ptr exception) {
   reported = true;
-  std::string className;
-  std::string message;
-  Describe(exception, className, message);
+  const Report report = Describe(exception);
   if (Reporter()) {
-    Reporter()(className, message);
+    Reporter()(report.className, report.message);
   } else if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    QMessageBox::critical(
-        nullptr, QString(),
-        QString::fromUtf8("An exception of class %1 was not handled.\n\n%2")
-            .arg(QString::fromStdString(className), QString::fromStdString(message)));
+    ShowMessageBox(report);
   } else {
-    std::fprintf(stderr, "An exception of class %s was not handled: %s\n", className.c_str(),
-                 message.c_str());
+    const std::string name = ApplicationDisplayName();
+    std::fprintf(stderr, "%s%s%s\n%s\n", name.c_str(), name.empty() ? "" : ": ",
+                 report.text.c_str(), report.details.c_str());
   }
 }
 

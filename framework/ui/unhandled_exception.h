@@ -13,9 +13,13 @@ using UnhandledExceptionReporter =
 // reporter brings the message back. Tests observe reports through it.
 void SetUnhandledExceptionReporter(UnhandledExceptionReporter reporter);
 
-// Reports an exception that no handler of the program took: its class and
-// message in a modal message (or to the reporter), after which the program
-// goes on. Without a running application the report goes to stderr.
+// Reports an exception that no handler of the program took, after which the
+// program goes on. A modal message titled with ApplicationDisplayName() says
+// first, in the interface's Japanese, what went wrong: a compiled script's own
+// error output, or the file and the system's reason for an IOException; its
+// details hold the class and the message, which name the script and its
+// status. The reporter, when set, gets the class and the message instead.
+// Without a running application the report goes to stderr.
 void RuntimeUnhandledException(std::exception_ptr exception);
 
 // Whether a report was made since the run-time started.

@@ -9,7 +9,7 @@
 #include <cassert>
 
 #include "framework/ui/menu_bar_widget.h"
-#include "framework/ui/qt_string.h"
+#include "framework/ui/qt_conversions.h"
 #include "framework/ui/runtime.h"
 #include "framework/ui/runtime_observer.h"
 #include "framework/ui/unhandled_exception.h"
@@ -281,7 +281,7 @@ void Window::ApplyBackColor() {
   content_->setAutoFillBackground(hasBackColor_);
   if (!hasBackColor_) return;
   QPalette palette = content_->palette();
-  palette.setColor(QPalette::Window, QColor(backColor_.red, backColor_.green, backColor_.blue));
+  palette.setColor(QPalette::Window, ToQColor(backColor_));
   content_->setPalette(palette);
 }
 
