@@ -69,14 +69,6 @@ class GenerationTest : public ::testing::Test {
   }
   std::string Written() const { return dir_.ReadFile(kScript); }
   bool ScriptExists() const { return std::filesystem::exists(dir_.Path() / kScript); }
-  std::vector<std::string> FileNames() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
 
   ScopedTempDir dir_;
   FakeGenerationWindow window_;
@@ -366,7 +358,7 @@ TEST_F(GenerationTest, ScriptThatCannotBeReplacedRaisesAndIsNotReportedDone) {
     }
   }
   EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中"}));
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"list.txt", kScript}))
+  EXPECT_EQ(dir_.FileNames(), (std::vector<std::string>{"list.txt", kScript}))
       << "the temporary file is left behind";
 }
 
@@ -407,7 +399,7 @@ TEST_F(GenerationTest, WriteBeyondTheFileSizeLimitRaisesAndKeepsTheOldScript) {
   }
   EXPECT_EQ(window_.messages, (Messages{"ファイル読み込み中"}));
   EXPECT_EQ(Written(), old);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"list.txt", kScript}));
+  EXPECT_EQ(dir_.FileNames(), (std::vector<std::string>{"list.txt", kScript}));
 }
 
 TEST_F(GenerationTest, RemovedWorkingFolderRaises) {

@@ -29,14 +29,6 @@ class TextOutputStreamTest : public ::testing::Test {
  protected:
   TextOutputStreamTest() { dir_.EnterAsWorkingDirectory(); }
 
-  std::vector<std::string> FileNames() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
   mode_t Mode(const char* name) const {
     struct stat info = {};
     stat((dir_.Path() / name).c_str(), &info);
@@ -66,7 +58,7 @@ TEST_F(TextOutputStreamTest, CreatedFileAppearsOnlyWhenClosed) {
   EXPECT_EQ(dir_.ReadFile("out.txt"), "old");
   stream->Close();
   EXPECT_EQ(dir_.ReadFile("out.txt"), "new");
-  EXPECT_EQ(FileNames(), std::vector<std::string>{"out.txt"});
+  EXPECT_EQ(dir_.FileNames(), std::vector<std::string>{"out.txt"});
 }
 
 TEST_F(TextOutputStreamTest, PiecesAreWrittenInOrder) {
@@ -95,7 +87,7 @@ TEST_F(TextOutputStreamTest, StreamReleasedWithoutCloseLeavesTheFileAndNoTrace) 
   dir_.WriteFile("out.txt", "old");
   TextOutputStream::Create(FolderItem("out.txt"))->Write("new");
   EXPECT_EQ(dir_.ReadFile("out.txt"), "old");
-  EXPECT_EQ(FileNames(), std::vector<std::string>{"out.txt"});
+  EXPECT_EQ(dir_.FileNames(), std::vector<std::string>{"out.txt"});
 }
 
 // Where the system has files without a name, the unfinished file has none:
@@ -118,7 +110,7 @@ TEST_F(TextOutputStreamTest, ProcessKilledBeforeCloseLeavesNoTrace) {
   });
   ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "wait status " << status;
   EXPECT_EQ(dir_.ReadFile("out.txt"), "old");
-  EXPECT_EQ(FileNames(), std::vector<std::string>{"out.txt"});
+  EXPECT_EQ(dir_.FileNames(), std::vector<std::string>{"out.txt"});
 }
 
 TEST_F(TextOutputStreamTest, CreateInAMissingFolderRaisesWithTheReason) {

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A fresh folder for one test, removed with everything in it afterwards.
 // Path() is empty when the folder could not be made.
@@ -45,6 +47,16 @@ class ScopedTempDir {
 
   // The bytes of `name` in the folder, or the empty text when it cannot be read.
   std::string ReadFile(std::string_view name) const { return ReadAll(path_ / name); }
+
+  // The names of the files in the folder, sorted.
+  std::vector<std::string> FileNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 
   static std::string ReadAll(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
