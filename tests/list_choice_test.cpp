@@ -1,19 +1,23 @@
 // Choosing the bookmark list: drops on the drop area, synthesised as the
 // platform delivers them, and the "参照" dialog, answered through the
-// framework's seam.
+// framework's seam or, for what it offers, shown as it is.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QList>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -186,11 +190,69 @@ TEST_F(ListChoiceTest, DialogGivesTheChosenFileByItsPath) {
       if (auto* dialog = qobject_cast<QFileDialog*>(widget)) dialog->reject();
     }
   });
-  bound.start(10000);
+  bound.start(kPatience);
   QTest::mouseClick(window_->fileselect()->Widget(), Qt::LeftButton);
   EXPECT_FALSE(answer.isActive()) << "no dialog was shown";
   EXPECT_EQ(Chosen(), list);
   EXPECT_EQ(Shown(), list);
+}
+
+// The files of `folder` a file dialog's model offers: those it lists and
+// lets the user choose.
+std::vector<std::string> OfferedFiles(const QFileSystemModel& model, const QString& folder) {
+  std::vector<std::string> offered;
+  const QModelIndex parent = model.index(folder);
+  for (int row = 0; row < model.rowCount(parent); ++row) {
+    const QModelIndex file = model.index(row, 0, parent);
+    if (!model.isDir(file) && model.flags(file).testFlag(Qt::ItemIsEnabled)) {
+      offered.push_back(model.fileName(file).toStdString());
+    }
+  }
+  std::sort(offered.begin(), offered.end());
+  return offered;
+}
+
+// The dialog "参照" shows, over a folder with lists named in either case and
+// a picture: the files it offers, as its own model has them.
+TEST_F(ListChoiceTest, DialogOffersTextFilesInAnyCaseAndNoOthers) {
+  const std::filesystem::path folder = files_.Path() / "lists";
+  std::filesystem::create_directory(folder);
+  for (const char* name : {"list.txt", "LIST.TXT", "picture.png"}) {
+    files_.WriteFile("lists/" + std::string(name), "A\t\t\t\t1\n");
+  }
+  const QString folderPath = QString::fromStdString(folder.string());
+  std::vector<std::string> offered;
+  bool loaded = false;
+  const QFileDialog* seen = nullptr;
+  QFileSystemModel* model = nullptr;
+  QDeadlineTimer patience(kPatience);
+  // Runs inside the dialog's own event loop, until the dialog has read the
+  // folder; then it closes the dialog.
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog && dialog != seen) {
+      seen = dialog;
+      model = dialog->findChild<QFileSystemModel*>();
+      if (model) {
+        QObject::connect(
+            model, &QFileSystemModel::directoryLoaded, dialog,
+            [&](const QString& path) { loaded = loaded || QDir(path) == QDir(folderPath); });
+        dialog->setDirectory(folderPath);
+      }
+    }
+    if (dialog && loaded) offered = OfferedFiles(*model, folderPath);
+    if (loaded || (seen && !model) || patience.hasExpired()) {
+      if (dialog) dialog->reject();
+      poll.stop();
+    }
+  });
+  poll.start(10);
+  QTest::mouseClick(window_->fileselect()->Widget(), Qt::LeftButton);
+  poll.stop();
+  ASSERT_TRUE(loaded) << (seen ? "the dialog did not read the folder" : "no dialog was shown");
+  EXPECT_EQ(offered, (std::vector<std::string>{"LIST.TXT", "list.txt"}));
+  EXPECT_FALSE(window_->gTabFile()) << "a closed dialog chooses nothing";
 }
 
 TEST_F(ListChoiceTest, CancelledDialogChangesNothing) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
@@ -231,6 +232,46 @@ TEST_F(ProgramRun, ExceptionLeavingAButtonHandlerIsReportedAndTheProgramGoesOn) 
   EXPECT_EQ(reports_,
             (std::vector<std::string>{"IOException: disk full", "IOException: disk full"}));
 }
+
+// A window whose Close handler raises, as one that cannot keep what it
+// saves at closing does.
+class FailingCloseWindow : public framework::Window {
+ public:
+  FailingCloseWindow() {
+    BindEvent(framework::WindowEvent::kClose,
+              [] { throw framework::IOException("cannot keep the position", 13); });
+  }
+};
+
+class FailingClose : public ProgramRun, public testing::WithParamInterface<Ending> {};
+
+TEST_P(FailingClose, WindowStillClosesAndTheProgramQuits) {
+  framework::RuntimeInit(TestArgc(), TestArgv());
+  auto window = std::make_shared<FailingCloseWindow>();
+  window->SetVisible(true);
+  window->Constructor();
+  QTimer::singleShot(0, window->Widget(), [] { GetParam().end(); });
+  // Ends a loop that nothing else ends, so that the test fails instead of hanging.
+  QTimer bound;
+  bound.setSingleShot(true);
+  QObject::connect(&bound, &QTimer::timeout, &bound, [] { QCoreApplication::exit(1); });
+  bound.start(kPatience);
+  framework::RuntimeRun();
+  EXPECT_TRUE(framework::QuitRequested()) << "the loop ran until the bound";
+  EXPECT_FALSE(window->IsOpen());
+  EXPECT_FALSE(window->Widget()->isVisible());
+  EXPECT_TRUE(framework::OpenWindows().empty());
+  EXPECT_EQ(reports_, std::vector<std::string>{"IOException: cannot keep the position"});
+  framework::RuntimeReleaseGlobals();
+  EXPECT_EQ(framework::RuntimeExit(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, FailingClose,
+    testing::Values(Ending{"CloseButton",
+                           [] { framework::OpenWindows().front()->Widget()->close(); }},
+                    Ending{"QuitMenuItem", [] { framework::QuitMenuAction(); }}),
+    [](const testing::TestParamInfo<Ending>& info) { return info.param.name; });
 
 using StartUp = StartedProgram;
 

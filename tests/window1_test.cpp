@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFont>
 #include <QMenuBar>
 #include <QTest>
@@ -134,13 +133,10 @@ TEST_P(ResizeTest, StretchesAndMovesOnlyTheControlsLockedRight) {
   const Resize& resize = GetParam();
   QWidget* widget = window_->Widget();
   widget->resize(widget->width() + resize.dx, widget->height() + resize.dy);
-  QElapsedTimer waited;
-  waited.start();
-  while (window_->Width() != 411 + resize.dx && waited.elapsed() < 2000) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  ASSERT_EQ(window_->Width(), 411 + resize.dx);
-  ASSERT_EQ(window_->Height(), 165 + resize.dy);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return window_->Width() == 411 + resize.dx && window_->Height() == 165 + resize.dy; },
+      kPatience))
+      << "the content area stayed " << window_->Width() << " x " << window_->Height();
   for (const ControlCase& before : kControls) {
     framework::RectControl& control = *window_->ControlByName(before.name);
     std::string name = before.name;
@@ -208,12 +204,17 @@ TEST_F(Window1Test, ClicksWaitWhileALongLoopLetsWorkThrough) {
                                                      Qt::LeftButton, QEvent::MouseButtonPress);
   QWindowSystemInterface::handleMouseEvent<Delivery>(platformWindow, local, global, Qt::NoButton,
                                                      Qt::LeftButton, QEvent::MouseButtonRelease);
-  bool timerRan = false;
-  QTimer::singleShot(0, [&timerRan] { timerRan = true; });
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < 30) framework::RuntimeBackgroundTask();
-  EXPECT_TRUE(timerRan);
+  // The second timer is started by the first: once it has run, the loop has
+  // gone at least once through all the work pending before it, the queued
+  // click included.
+  int timersRun = 0;
+  QTimer::singleShot(0, [&timersRun] {
+    ++timersRun;
+    QTimer::singleShot(0, [&timersRun] { ++timersRun; });
+  });
+  QDeadlineTimer patience(kPatience);
+  while (timersRun < 2 && !patience.hasExpired()) framework::RuntimeBackgroundTask();
+  ASSERT_EQ(timersRun, 2) << "timers did not run inside the loop";
   EXPECT_EQ(window_->ST1()->Text(), initial) << "the click ran inside the loop";
   QWindowSystemInterface::flushWindowSystemEvents();
   EXPECT_EQ(window_->ST1()->Text(), "ファイルを選択して下さい");

@@ -11,13 +11,6 @@ program=$1
 require_tools Xvfb xdotool xwininfo cmp awk
 case $program in /*) ;; *) program=$(pwd)/$program ;; esac
 
-alive() { kill -0 "$app_pid" 2>/dev/null; }
-# Clicks the content-area point (x, y) of the window; y is below the menu bar.
-click_at() {
-  xdotool mousemove --window "$window" "$1" $((menu_bar + $2)) || fail "mousemove to $1,$2 failed"
-  sleep 0.1
-  xdotool click 1 || fail "click at $1,$2 failed"
-}
 # Says how the program ended, once it has.
 ended() {
   wait "$app_pid"
@@ -45,21 +38,10 @@ app_pid=$!
 find_main_window
 
 # "参照": the dialog takes the list's full path typed into its name box.
-xdotool windowfocus --sync "$window" 2>/dev/null
-click_at $((359 + 24)) $((15 + 11))
-dialog=$(timeout 10 xdotool search --sync --onlyvisible --name 'Tab区切りテキストUTF-8を選択' 2>/dev/null | head -n 1)
-[ -n "$dialog" ] || fail "no file dialog after clicking 参照"
-sleep 0.3
-xdotool windowfocus --sync "$dialog" 2>/dev/null
-xdotool type --delay 20 "$list" || fail "typing the list's path failed"
-sleep 0.3
-xdotool key Return
-dialog_gone() { ! xwininfo -id "$dialog" 2>/dev/null | grep -q 'IsViewable'; }
-poll 50 dialog_gone || fail "the file dialog did not close after Return"
+choose_list_in_dialog "$list"
 
 # "JSX作成": the write fails at the limit, and the failure is reported.
-xdotool windowfocus --sync "$window" 2>/dev/null
-click_at $((102 + 101)) $((84 + 11))
+click_makejsx
 # The report is the program's one visible window besides the main window.
 report=
 report_shown() {
@@ -67,11 +49,11 @@ report_shown() {
   report=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | grep -vx "$window" | head -n 1)
   [ -n "$report" ]
 }
-poll 100 report_shown || fail "no report 10 s after JSX作成"
+poll report_shown || fail "no report $patience s after JSX作成"
 xdotool windowfocus --sync "$report" 2>/dev/null
 xdotool key Return
 report_gone() { ! xwininfo -id "$report" 2>/dev/null | grep -q 'IsViewable'; }
-poll 50 report_gone || fail "the report did not close after Return"
+poll report_gone || fail "the report did not close after Return"
 alive || ended "after the report"
 
 cmp -s "$temp/old.jsx" "$script" || fail "makebookmark.jsx was changed: $(cmp "$temp/old.jsx" "$script" 2>&1)"

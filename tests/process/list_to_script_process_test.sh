@@ -11,14 +11,6 @@ program=$1
 require_tools Xvfb xdotool xwininfo iconv cmp od
 case $program in /*) ;; *) program=$(pwd)/$program ;; esac
 
-alive() { kill -0 "$app_pid" 2>/dev/null; }
-# Clicks the content-area point (x, y) of the window; y is below the menu bar.
-click_at() {
-  xdotool mousemove --window "$window" "$1" $((menu_bar + $2)) || fail "mousemove to $1,$2 failed"
-  sleep 0.1
-  xdotool click 1 || fail "click at $1,$2 failed"
-}
-
 # The program's folders and files.
 export XDG_CONFIG_HOME="$temp/config"
 mkdir -p "$XDG_CONFIG_HOME" "$temp/lists" "$temp/work"
@@ -53,27 +45,21 @@ app_pid=$!
 
 find_main_window
 # The content area stands where yorvane.pref said.
-info=$(content_area_info)
-[ -n "$info" ] || fail "no 411 x 165 content area below the menu bar"
-position="$(echo "$info" | sed -n 's/ *Absolute upper-left X: *//p'),$(echo "$info" | sed -n 's/ *Absolute upper-left Y: *//p')"
-[ "$position" = "150,200" ] || fail "content area is at $position, not at 150,200 from yorvane.pref"
-# Read at start only: what is there at close must come from the window.
+content_at_pref_position() {
+  info=$(content_area_info)
+  position="$(echo "$info" | sed -n 's/ *Absolute upper-left X: *//p'),$(echo "$info" | sed -n 's/ *Absolute upper-left Y: *//p')"
+  [ "$position" = "150,200" ]
+}
+poll content_at_pref_position || {
+  [ -n "$info" ] || fail "no 411 x 165 content area below the menu bar"
+  fail "content area is at $position, not at 150,200 from yorvane.pref"
+}
+# Read at start only (the window read it before it was shown): what is there
+# at close must come from the window.
 printf '12345\n67890\n' >"$XDG_CONFIG_HOME/yorvane.pref"
-sleep 0.3
 
 # "参照": the dialog takes the list's full path typed into its name box.
-xdotool windowfocus --sync "$window" 2>/dev/null
-click_at $((359 + 24)) $((15 + 11))
-dialog=$(timeout 10 xdotool search --sync --onlyvisible --name 'Tab区切りテキストUTF-8を選択' 2>/dev/null | head -n 1)
-[ -n "$dialog" ] || fail "no file dialog after clicking 参照"
-sleep 0.3
-xdotool windowfocus --sync "$dialog" 2>/dev/null
-xdotool type --delay 20 "$list" || fail "typing the list's path failed"
-sleep 0.3
-xdotool key Return
-dialog_gone() { ! xwininfo -id "$dialog" 2>/dev/null | grep -q 'IsViewable'; }
-poll 50 dialog_gone || fail "the file dialog did not close after Return"
-alive || fail "the program ended after the dialog"
+choose_list_in_dialog "$list"
 
 # The page offset: replace the field's text with 2.
 xdotool windowfocus --sync "$window" 2>/dev/null
@@ -82,10 +68,10 @@ xdotool key ctrl+a
 xdotool type --delay 20 "2"
 
 # "JSX作成" writes the script in the working folder.
-click_at $((102 + 101)) $((84 + 11))
+click_makejsx
 script="$temp/work/makebookmark.jsx"
 # The file appears whole: it replaces what was there only once written.
-poll 100 test -e "$script" || { alive || fail "the program ended after JSX作成"; fail "no makebookmark.jsx 10 s after JSX作成"; }
+poll test -e "$script" || { alive || fail "the program ended after JSX作成"; fail "no makebookmark.jsx $patience s after JSX作成"; }
 # Shown as UTF-8 with one statement a line.
 readable() { iconv -f UTF-16LE -t UTF-8 "$1" 2>&1 | tr '\r' '\n'; }
 cmp -s "$temp/expected.jsx" "$script" ||

@@ -38,7 +38,7 @@ move_and_quit() {
   start_program "$1"
   moved="$2 $3"
   xdotool windowmove "$window" "$2" "$3"
-  poll 50 at_moved_position || fail "window did not move to $moved: at $(window_position)"
+  poll at_moved_position || fail "window did not move to $moved: at $(window_position)"
   quit_with_ctrl_q
 }
 
@@ -50,7 +50,7 @@ keeps_position_in() {
     fail "yorvane.pref does not keep left 230: $(cat "$2/yorvane.pref")"
   [ "$(stat -c %a "$2")" = 700 ] || fail "$2 was made with mode $(stat -c %a "$2"), not 700"
   start_program "$1"
-  poll 50 at_moved_position || fail "window reopened at $(window_position), not at $moved"
+  poll at_moved_position || fail "window reopened at $(window_position), not at $moved"
   quit_with_ctrl_q
 }
 

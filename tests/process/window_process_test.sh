@@ -29,7 +29,8 @@ QT_USE_NATIVE_WINDOWS=1 "$program" >"$temp/app.out" 2>"$temp/app.err" &
 app_pid=$!
 
 find_main_window
-[ -n "$(content_area_info)" ] || fail "no 411 x 165 content area below the menu bar"
+has_content_area() { [ -n "$(content_area_info)" ]; }
+poll has_content_area || fail "no 411 x 165 content area below the menu bar"
 
 quit_with_ctrl_q
 echo "PASS"

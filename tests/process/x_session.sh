@@ -30,14 +30,16 @@ fail() {
   exit 1
 }
 
-# Runs "$@" every 0.1 s until it succeeds; fails after $1 tenths of a second.
+# How long, in seconds, the tests wait for anything before they fail: a bound
+# reached only when what they wait for never comes, however busy the machine.
+patience=60
+
+# Runs "$@" every 0.1 s until it succeeds; fails once it has not succeeded
+# for $patience seconds.
 poll() {
-  tries=$1
-  shift
-  i=0
+  deadline=$(($(date +%s) + patience))
   until "$@"; do
-    i=$((i + 1))
-    [ $i -lt "$tries" ] || return 1
+    [ "$(date +%s)" -lt "$deadline" ] || return 1
     sleep 0.1
   done
 }
@@ -48,24 +50,28 @@ start_x_server() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$temp/display" >"$temp/xvfb.log" 2>&1 &
   xvfb_pid=$!
   display_reported() { grep -q '^[0-9][0-9]*$' "$temp/display"; }
-  poll 100 display_reported || fail "Xvfb did not start: $(cat "$temp/xvfb.log")"
+  poll display_reported || fail "Xvfb did not start: $(cat "$temp/xvfb.log")"
   export DISPLAY=":$(cat "$temp/display")"
-  poll 50 xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not answer on $DISPLAY"
+  poll xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not answer on $DISPLAY"
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
 # Finds the visible window titled Yorvane: sets `window` and `menu_bar`, and
-# fails unless it is 411 wide with a menu bar above 165 of content.
+# fails unless it comes to be 411 wide with a menu bar above 165 of content
+# (it is mapped before it takes its size).
 find_main_window() {
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Yorvane$' 2>/dev/null | head -n 1)
+  window=$(timeout "$patience" xdotool search --sync --onlyvisible --name '^Yorvane$' 2>/dev/null | head -n 1)
   [ -n "$window" ] || fail "no visible window titled Yorvane"
+  poll main_window_sized || fail "window is $geometry, not 411 wide with a menu bar above 165 of content"
+}
+
+main_window_sized() {
   geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
   width=${geometry%x*}
   height=${geometry#*x}
-  [ "$width" -eq 411 ] || fail "window is $geometry, not 411 wide"
+  case $width$height in '' | *[!0-9]*) return 1 ;; esac
   menu_bar=$((height - 165))
-  [ "$menu_bar" -gt 0 ] && [ "$menu_bar" -lt 60 ] ||
-    fail "window height $height leaves no menu bar of 165 content"
+  [ "$width" -eq 411 ] && [ "$menu_bar" -gt 0 ] && [ "$menu_bar" -lt 60 ]
 }
 
 # Prints what xwininfo says of the content area, the window's 411 x 165 child
@@ -84,11 +90,46 @@ content_area_info() {
   done
 }
 
+alive() { kill -0 "$app_pid" 2>/dev/null; }
+
+# Clicks the content-area point (x, y) of the window; y is below the menu bar.
+click_at() {
+  # The X server takes the move before the click: no pause is needed.
+  xdotool mousemove --window "$window" "$1" $((menu_bar + $2)) || fail "mousemove to $1,$2 failed"
+  xdotool click 1 || fail "click at $1,$2 failed"
+}
+
+# Clicks "参照" and chooses the list $1 in the file dialog by typing its full
+# path into the name box; fails unless the dialog closes and the program lives.
+choose_list_in_dialog() {
+  xdotool windowfocus --sync "$window" 2>/dev/null
+  click_at $((359 + 24)) $((15 + 11))
+  dialog=$(timeout "$patience" xdotool search --sync --onlyvisible --name 'Tab区切りテキストUTF-8を選択' 2>/dev/null | head -n 1)
+  [ -n "$dialog" ] || fail "no file dialog after clicking 参照"
+  # The program gives its dialog the focus itself, some time after it shows:
+  # focusing it from here as well races with that, and the program may then
+  # lose keys sent after the dialog. Keys sent once the dialog has the focus
+  # reach its name box, focused when it opens.
+  dialog_focused() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$dialog" ]; }
+  poll dialog_focused || fail "the file dialog never took the focus"
+  xdotool type --delay 20 "$1" || fail "typing the list's path failed"
+  xdotool key Return
+  dialog_gone() { ! xwininfo -id "$dialog" 2>/dev/null | grep -q 'IsViewable'; }
+  poll dialog_gone || fail "the file dialog did not close after Return"
+  alive || fail "the program ended after the dialog"
+}
+
+# Clicks "JSX作成".
+click_makejsx() {
+  xdotool windowfocus --sync "$window" 2>/dev/null
+  click_at $((102 + 101)) $((84 + 11))
+}
+
 # Sends Ctrl+Q to the window and waits for the program's exit status.
 quit_with_ctrl_q() {
   xdotool windowfocus --sync "$window" 2>/dev/null
   xdotool key ctrl+q
-  poll 100 eval '! kill -0 "$app_pid" 2>/dev/null' || fail "Ctrl+Q did not end the program"
+  poll eval '! kill -0 "$app_pid" 2>/dev/null' || fail "Ctrl+Q did not end the program"
   wait "$app_pid"
   status=$?
   app_pid=

@@ -43,8 +43,8 @@ void StartedProgram::TearDown() {
 void StartedProgram::WaitUntilExposed() {
   QWidget* widget = window_->Widget();
   widget->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
-  ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(widget, kPatience));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(widget, kPatience));
 }
 
 }  // namespace yorvane

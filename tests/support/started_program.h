@@ -25,6 +25,11 @@ class StartedProgram : public testing::Test {
   std::vector<std::string> reports_;
 };
 
+// How long, in milliseconds, a test waits for the toolkit before it fails: a
+// bound reached only when what it waits for never comes, however busy the
+// machine.
+constexpr int kPatience = 30000;
+
 // Arguments for RuntimeInit and RunProgram.
 int TestArgc();
 char** TestArgv();
