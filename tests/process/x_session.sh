@@ -116,6 +116,12 @@ choose_list_in_dialog() {
   xdotool key Return
   dialog_gone() { ! xwininfo -id "$dialog" 2>/dev/null | grep -q 'IsViewable'; }
   poll dialog_gone || fail "the file dialog did not close after Return"
+  # The name box's completion list may outlast the dialog for a moment; while
+  # it is shown, a click only closes it.
+  only_main_window_shown() {
+    [ "$(xdotool search --onlyvisible --maxdepth 1 --pid "$app_pid" 2>/dev/null)" = "$window" ]
+  }
+  poll only_main_window_shown || fail "a window of the program outlasts the dialog"
   alive || fail "the program ended after the dialog"
 }
 
