@@ -214,8 +214,9 @@ void Window1::Event_Open() {
 
 void Window1::Event_Close() {
   // Closing the window ends the program, whether or not the position is kept.
-  if (gMyPref_)
+  if (gMyPref_) {
     WriteWindowPosition(*gMyPref_, {yorvane::Window1()->Left(), yorvane::Window1()->Top()});
+  }
   framework::Quit(0);
 }
 
