@@ -5,13 +5,13 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev fonts-noto-cjk
+  qt6-base-dev qt6-translations-l10n fonts-noto-cjk
   googletest libgtest-dev libbenchmark-dev qt6-base-private-dev
   clang libclang-rt-dev
   xvfb xdotool x11-utils
 )
 if [ "${1:-}" = "--run-only" ]; then
-  packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-noto-cjk)
+  packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-noto-cjk)
 fi
 
 missing=()

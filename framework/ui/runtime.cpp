@@ -4,6 +4,10 @@
 #include <QByteArray>
 #include <QEvent>
 #include <QEventLoop>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -68,6 +72,24 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
   }
 }
 
+// Qt's own texts, those of the file dialog and the message box, follow the
+// desktop's language; Qt shows them in English unless its translation is
+// installed. Where none fits, they stay English. The translator is the
+// application's child and ends with it.
+void InstallToolkitTranslation() {
+  static QPointer<QTranslator> installed;
+  if (installed) return;
+  auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+  if (!translator->load(QLocale::system(), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return;
+  }
+  QCoreApplication::installTranslator(translator.get());
+  installed = translator.release();
+  // A right-to-left language would mirror the window, whose layout is fixed.
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
 }  // namespace
 
 bool RuntimeInit(int argc, char** argv) {
@@ -91,6 +113,7 @@ bool RuntimeInit(int argc, char** argv) {
   // The program quits through Quit; the toolkit's own quitting would skip
   // the Close events.
   QGuiApplication::setQuitOnLastWindowClosed(false);
+  InstallToolkitTranslation();
   // Long loops let repaints and timers through, but not the user's input: a
   // click on "JSX作成" during a run would start a second run inside it.
   SetBackgroundTaskHandler(

@@ -1,5 +1,6 @@
 #include "tests/support/message_boxes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -12,8 +13,12 @@ std::vector<ShownMessageBox> AnswerMessageBoxesDuring(const std::function<void()
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       auto* box = qobject_cast<QMessageBox*>(widget);
       if (!box || !box->isVisible()) continue;
+      std::vector<std::string> buttons;
+      for (const QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
+        buttons.push_back(button->text().toStdString());
+      }
       shown.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
-                       box->detailedText().toStdString()});
+                       box->detailedText().toStdString(), buttons});
       box->done(QMessageBox::Ok);
     }
   });

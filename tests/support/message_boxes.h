@@ -9,6 +9,7 @@ struct ShownMessageBox {
   std::string title;
   std::string text;
   std::string details;
+  std::vector<std::string> buttons;  // their captions, Qt's own included
 };
 
 // Runs `action`, which may show modal message boxes; answers each as soon as
