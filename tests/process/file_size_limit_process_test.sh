@@ -19,7 +19,6 @@ ended() {
   fail "the program ended $1 with status $status"
 }
 
-export XDG_CONFIG_HOME="$temp/config"
 mkdir -p "$XDG_CONFIG_HOME" "$temp/lists" "$temp/work"
 # 64 blocks of 512 bytes: the list's script takes some 300 KB in UTF-16.
 limit_blocks=64

@@ -12,7 +12,6 @@ require_tools Xvfb xdotool xwininfo iconv cmp od
 case $program in /*) ;; *) program=$(pwd)/$program ;; esac
 
 # The program's folders and files.
-export XDG_CONFIG_HOME="$temp/config"
 mkdir -p "$XDG_CONFIG_HOME" "$temp/lists" "$temp/work"
 printf '150\n200\n' >"$XDG_CONFIG_HOME/yorvane.pref"
 list="$temp/lists/my list.txt"

@@ -11,7 +11,6 @@ program=$1
 require_tools Xvfb xdotool xwininfo
 
 start_x_server
-mkdir "$temp/home"
 : >"$temp/file"
 
 # Prints the window's top-left corner on the screen as "x y".
@@ -22,12 +21,12 @@ window_position() {
 at_moved_position() { [ "$(window_position)" = "$moved" ]; }
 
 # Starts the program with the configuration folder $1 (empty: XDG_CONFIG_HOME
-# unset) and the fresh home folder.
+# unset) and the session's fresh home folder, which has no .config yet.
 start_program() {
   if [ -n "$1" ]; then
-    HOME="$temp/home" XDG_CONFIG_HOME="$1" "$program" >"$temp/app.out" 2>"$temp/app.err" &
+    XDG_CONFIG_HOME="$1" "$program" >"$temp/app.out" 2>"$temp/app.err" &
   else
-    env -u XDG_CONFIG_HOME HOME="$temp/home" "$program" >"$temp/app.out" 2>"$temp/app.err" &
+    env -u XDG_CONFIG_HOME "$program" >"$temp/app.out" 2>"$temp/app.err" &
   fi
   app_pid=$!
   find_main_window

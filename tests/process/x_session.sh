@@ -1,7 +1,7 @@
-# Shared by the process tests, which source it: a temporary folder, a private
-# X server for the program, and the main window's geometry. Sets `temp`; the
-# caller sets `app_pid` when it starts the program, and `window` and
-# `menu_bar` come from find_main_window.
+# Shared by the process tests, which source it: a temporary folder with a home
+# of its own, a private X server for the program, and the main window's
+# geometry. Sets `temp`; the caller sets `app_pid` when it starts the program,
+# and `window` and `menu_bar` come from find_main_window.
 skip=77
 
 # Skips the test (status 77) unless every named tool is installed.
@@ -12,6 +12,13 @@ require_tools() {
 }
 
 temp=$(mktemp -d)
+# The program keeps its window position in the user's configuration folder,
+# and the toolkit the state of its file dialog: the tests neither read nor
+# change the runner's. Every XDG folder lies in the temporary home, whose
+# configuration folder the program makes when it first needs it.
+export HOME="$temp/home" XDG_CONFIG_HOME="$temp/home/.config"
+unset XDG_DATA_HOME XDG_STATE_HOME XDG_CACHE_HOME
+mkdir "$HOME"
 xvfb_pid=
 app_pid=
 cleanup() {
