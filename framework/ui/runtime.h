@@ -6,9 +6,10 @@
 namespace framework {
 
 // Starts the run-time: the toolkit's application (unless one exists, as in
-// tests) and a fresh quit state. Without a display to open windows on it
-// writes one line saying so to stderr and returns false; the program should
-// then end with a non-zero status.
+// tests), the toolkit's own texts in the desktop's language where a
+// translation is installed, and a fresh quit state. Without a display to
+// open windows on it writes one line saying so to stderr and returns false;
+// the program should then end with a non-zero status.
 bool RuntimeInit(int argc, char** argv);
 
 // Initialises the window layer and runs `startup` inside it. An exception
